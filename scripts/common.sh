@@ -1,0 +1,31 @@
+# Shared by scripts/run and scripts/test: what the project needs on Debian 12, and the build.
+# shellcheck shell=bash
+
+root_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
+test_packages=(xvfb xauth binutils)
+
+# Installs the Debian packages that are not installed yet; does nothing when all are there.
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q '^install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configures and builds one preset of CMakePresets.json.
+build_preset() {
+    local preset=$1
+    shift
+    cmake -S "$root_dir" --preset "$preset" "$@" >/dev/null
+    cmake --build --preset "$preset"
+}

@@ -1,0 +1,265 @@
+#include "fake_quiz_view.h"
+#include "mineral_catalogue.h"
+#include "pair_quiz.h"
+
+#include <QTest>
+
+namespace {
+const QString crlf = QStringLiteral("\r\n");
+const QString wrong = QStringLiteral("Грешен отговор - опитайте отново.\r\n");
+} // namespace
+
+class PairQuizTest : public QObject
+{
+    Q_OBJECT
+
+    FakeQuizView view;
+    PairQuiz *quiz = nullptr;
+
+    // Plays a user's pick as the window would: the button becomes selected, then the quiz hears.
+    void pickMineral(qint16 i)
+    {
+        view.userSelects(FakeQuizView::Mineral, i);
+        quiz->ChooseMineral(i);
+    }
+    void pickHardness(qint16 i)
+    {
+        view.userSelects(FakeQuizView::Hardness, i);
+        quiz->ChooseHardness(i);
+    }
+
+private slots:
+    void init()
+    {
+        view = FakeQuizView{};
+        view.message = MineralCatalogue::instance().initialMessage();
+        quiz = new PairQuiz(view);
+        quiz->ResetChoices();
+        view.calls.clear();
+    }
+    void cleanup() { delete quiz; }
+
+    void parseLeadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty") << QString() << 0.0;
+        QTest::newRow("zero") << "0" << 0.0;
+        QTest::newRow("counter") << "12" << 12.0;
+        QTest::newRow("leading blanks") << "  7" << 7.0;
+        QTest::newRow("trailing text") << "3 опита" << 3.0;
+        QTest::newRow("fraction") << "2.5" << 2.5;
+        QTest::newRow("sign") << "-4" << -4.0;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("dangling exponent") << "5e" << 5.0;
+        QTest::newRow("no number") << "abc" << 0.0;
+        QTest::newRow("sign only") << "-" << 0.0;
+        QTest::newRow("point only") << "." << 0.0;
+        QTest::newRow("large") << "123456789" << 123456789.0;
+    }
+    void parseLeadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(ParseLeadingNumber(text), value);
+    }
+
+    void formatNumber()
+    {
+        QCOMPARE(FormatNumber(0), QStringLiteral("0"));
+        QCOMPARE(FormatNumber(-0.0), QStringLiteral("0"));
+        QCOMPARE(FormatNumber(1), QStringLiteral("1"));
+        QCOMPARE(FormatNumber(12), QStringLiteral("12"));
+        QCOMPARE(FormatNumber(1000000), QStringLiteral("1000000"));
+        QCOMPARE(FormatNumber(-3), QStringLiteral("-3"));
+        QCOMPARE(FormatNumber(2.5), QStringLiteral("2.5"));
+        QCOMPARE(FormatNumber(1e20), QStringLiteral("1e+20"));
+        for (int n = 0; n < 5000; n += 7)
+            QCOMPARE(ParseLeadingNumber(FormatNumber(n)), double(n));
+    }
+
+    void resetChoicesTouchesButtonsInOrder()
+    {
+        pickMineral(2);
+        pickHardness(5);
+        view.calls.clear();
+        quiz->ResetChoices();
+        QStringList expected;
+        for (int i = 0; i < 10; ++i)
+            expected << QStringLiteral("m%1 off").arg(i) << QStringLiteral("h%1 off").arg(i)
+                     << QStringLiteral("m%1 enabled").arg(i) << QStringLiteral("h%1 enabled").arg(i);
+        QCOMPARE(view.calls, expected);
+        QCOMPARE(quiz->SelectedMineral(), PairQuiz::NoChoice);
+        QCOMPARE(quiz->SelectedHardness(), PairQuiz::NoChoice);
+        QVERIFY(view.attempts.isEmpty()); // messages and counters are left alone
+        QVERIFY(view.correct.isEmpty());
+    }
+
+    void choiceShowsPhotoAndEmptiesMessageOnly()
+    {
+        view.attempts = QStringLiteral("4");
+        view.correct = QStringLiteral("2");
+        pickMineral(3);
+        QCOMPARE(view.calls, (QStringList{"photo 3", "message"}));
+        QVERIFY(view.message.isEmpty());
+        QCOMPARE(quiz->SelectedMineral(), qint16(3));
+        QCOMPARE(quiz->SelectedHardness(), PairQuiz::NoChoice);
+
+        view.message = wrong;
+        view.calls.clear();
+        pickHardness(7); // the photo follows the hardness value, whatever mineral is chosen
+        QCOMPARE(view.calls, (QStringList{"photo 7", "message"}));
+        QCOMPARE(view.photo, 7);
+        QVERIFY(view.message.isEmpty());
+        QCOMPARE(quiz->SelectedMineral(), qint16(3));
+        QCOMPARE(view.attempts, QStringLiteral("4"));
+        QCOMPARE(view.correct, QStringLiteral("2"));
+    }
+
+    void wrongPairs_data()
+    {
+        QTest::addColumn<int>("mineral");
+        QTest::addColumn<int>("hardness");
+        QTest::newRow("nothing chosen") << -1 << -1;
+        QTest::newRow("only a mineral") << 4 << -1;
+        QTest::newRow("only a hardness") << -1 << 4;
+        QTest::newRow("different indices") << 3 << 2;
+        QTest::newRow("talc with diamond's hardness") << 0 << 9;
+    }
+    void wrongPairs()
+    {
+        QFETCH(int, mineral);
+        QFETCH(int, hardness);
+        if (mineral >= 0)
+            pickMineral(mineral);
+        if (hardness >= 0)
+            pickHardness(hardness);
+        const auto buttonsBefore = view.buttons;
+        view.calls.clear();
+        quiz->EvaluatePair();
+        QCOMPARE(view.message, wrong);
+        // Both texts are rewritten even when unchanged: an empty correct text becomes "0".
+        QCOMPARE(view.calls, (QStringList{"message", "attempts=1", "correct=0"}));
+        QVERIFY(view.buttons == buttonsBefore);
+        QCOMPARE(quiz->SelectedMineral(), qint16(mineral));
+        QCOMPARE(quiz->SelectedHardness(), qint16(hardness));
+
+        quiz->EvaluatePair();
+        QCOMPARE(view.attempts, QStringLiteral("2"));
+        QCOMPARE(view.correct, QStringLiteral("0"));
+    }
+
+    void correctPairRetiresBothButtons()
+    {
+        view.attempts = QStringLiteral("5");
+        view.correct = QStringLiteral("3");
+        pickMineral(3); // "Флуорит"
+        pickHardness(3); // "4"
+        view.calls.clear();
+        quiz->EvaluatePair();
+
+        const QString description = MineralCatalogue::instance().description(3);
+        QCOMPARE(view.message, QStringLiteral("Правилно!") + crlf + description + crlf);
+        QCOMPARE(view.calls, (QStringList{"message", "message", "m3 off", "h3 off", "m3 disabled",
+                                          "h3 disabled", "attempts=6", "correct=4"}));
+        for (int column : {0, 1}) {
+            QCOMPARE(view.buttons[column][3].selected, false);
+            QCOMPARE(view.buttons[column][3].enabled, false);
+        }
+        QCOMPARE(view.photo, 3); // evaluation leaves the photo alone
+    }
+
+    void messageIsReadBackBeforeTheDescriptionIsAppended()
+    {
+        // A view may normalise what it is given; the quiz builds on what the area really holds.
+        struct NormalisingView : FakeQuizView
+        {
+            void setMessageText(const QString &text) override
+            {
+                FakeQuizView::setMessageText(text.startsWith(u'П') ? u'[' + text : text);
+            }
+        } normalising;
+        PairQuiz q(normalising);
+        q.ChooseMineral(0);
+        q.ChooseHardness(0);
+        q.EvaluatePair();
+        QCOMPARE(normalising.message, QStringLiteral("[Правилно!\r\n")
+                                          + MineralCatalogue::instance().description(0) + crlf);
+    }
+
+    void matchedPairIsNotScoredTwice()
+    {
+        pickMineral(9);
+        pickHardness(9);
+        quiz->EvaluatePair();
+        QCOMPARE(view.correct, QStringLiteral("1"));
+        QCOMPARE(quiz->SelectedMineral(), PairQuiz::NoChoice);
+        QCOMPARE(quiz->SelectedHardness(), PairQuiz::NoChoice);
+
+        for (int n = 2; n <= 4; ++n) {
+            quiz->EvaluatePair();
+            QCOMPARE(view.message, wrong);
+            QCOMPARE(view.attempts, QString::number(n));
+            QCOMPARE(view.correct, QStringLiteral("1"));
+            QCOMPARE(view.buttons[0][9], (FakeQuizView::Button{false, false}));
+            QCOMPARE(view.buttons[1][9], (FakeQuizView::Button{false, false}));
+        }
+
+        // Half a new pair with the retired index still cannot score.
+        pickMineral(2);
+        quiz->EvaluatePair();
+        QCOMPARE(view.correct, QStringLiteral("1"));
+    }
+
+    void allTenPairsScoreTen()
+    {
+        for (qint16 i = 9; i >= 0; --i) {
+            pickHardness(i);
+            pickMineral(i);
+            quiz->EvaluatePair();
+        }
+        QCOMPARE(view.attempts, QStringLiteral("10"));
+        QCOMPARE(view.correct, QStringLiteral("10"));
+        for (const auto &column : view.buttons)
+            for (const auto &b : column)
+                QCOMPARE(b, (FakeQuizView::Button{false, false}));
+    }
+
+    void startOverReopensEverything()
+    {
+        pickMineral(1);
+        pickHardness(1);
+        quiz->EvaluatePair();
+        pickMineral(6);
+        view.calls.clear();
+
+        quiz->StartOver();
+        QCOMPARE(view.calls.first(), QStringLiteral("attempts=0"));
+        QCOMPARE(view.calls.at(1), QStringLiteral("correct=0"));
+        QCOMPARE(view.calls.last(), QStringLiteral("message"));
+        QCOMPARE(view.calls.size(), 2 + 40 + 1);
+        QCOMPARE(view.message, QStringLiteral("Направете своя избор!"));
+        QCOMPARE(view.photo, 6); // the photo stays
+        for (const auto &column : view.buttons)
+            for (const auto &b : column)
+                QCOMPARE(b, (FakeQuizView::Button{false, true}));
+
+        quiz->EvaluatePair(); // nothing chosen after a start-over
+        QCOMPARE(view.message, wrong);
+        QCOMPARE(view.attempts, QStringLiteral("1"));
+        QCOMPARE(view.correct, QStringLiteral("0"));
+    }
+
+    void countersContinueFromForeignText()
+    {
+        // The labels are the score's only store: the quiz continues from whatever they hold.
+        view.attempts = QStringLiteral(" 41");
+        view.correct = QStringLiteral("7 ");
+        quiz->EvaluatePair();
+        QCOMPARE(view.attempts, QStringLiteral("42"));
+        QCOMPARE(view.correct, QStringLiteral("7"));
+    }
+};
+
+QTEST_GUILESS_MAIN(PairQuizTest)
+#include "test_pair_quiz.moc"
