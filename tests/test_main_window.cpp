@@ -1,0 +1,308 @@
+#include "main_window.h"
+#include "mineral_catalogue.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+
+namespace {
+
+const QString wrong = QStringLiteral("Грешен отговор - опитайте отново.\r\n");
+
+template<typename W>
+W *control(QWidget *form, const char *array, int index)
+{
+    for (W *w : form->findChildren<W *>(QLatin1String(array))) {
+        if (w->property("index").toInt() == index)
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    Tvirdex *form = nullptr;
+    const MineralCatalogue &catalogue = MineralCatalogue::instance();
+
+    QRadioButton *mineral(int i) { return control<QRadioButton>(form, "Option1", i); }
+    QRadioButton *hardness(int i) { return control<QRadioButton>(form, "Option2", i); }
+    QPushButton *command(int i) { return control<QPushButton>(form, "Command1", i); }
+    QLabel *label(int i) { return control<QLabel>(form, "Label1", i); }
+    QLabel *picture() { return form->findChild<QLabel *>(QStringLiteral("Picture2")); }
+    QPlainTextEdit *text() { return form->findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
+
+    // Near the indicator: a click in the middle of a wide radio button may miss its caption.
+    static void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 10)); }
+
+    // In logical pixels, so the same checks hold at any scale factor.
+    static QColor pixelAt(QWidget *w, QPoint p)
+    {
+        const QImage image = w->grab().toImage();
+        return image.pixelColor((QPointF(p) * image.devicePixelRatio()).toPoint());
+    }
+
+    void checkPristineButtons()
+    {
+        for (int i = 0; i < 10; ++i) {
+            for (QRadioButton *b : {mineral(i), hardness(i)}) {
+                QVERIFY(!b->isChecked());
+                QVERIFY(b->isEnabled());
+            }
+        }
+    }
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void init()
+    {
+        form = new Tvirdex;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() { delete form; }
+
+    void initialState()
+    {
+        QCOMPARE(form->windowTitle(), Tvirdex::windowTitleText());
+        QVERIFY(form->windowTitle().endsWith(QStringLiteral("  Физика - твърдост на минералите")));
+        QCOMPARE(form->size(), QSize(514, 414));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        checkPristineButtons();
+        QVERIFY(label(2)->text().isEmpty());
+        QVERIFY(label(3)->text().isEmpty());
+        QVERIFY(picture()->pixmap().isNull());
+        QCOMPARE(form->messageText(), catalogue.initialMessage());
+        QCOMPARE(text()->toPlainText(), QString(catalogue.initialMessage()).replace("\r\n", "\n"));
+        QCOMPARE(QApplication::focusWidget(), text());
+        QVERIFY(!form->windowIcon().isNull());
+    }
+
+    void columnsAndCaptions()
+    {
+        QStringList minerals, values;
+        for (int row = 1; row <= 10; ++row) {
+            for (int i = 0; i < 10; ++i) {
+                if (mineral(i)->y() == 20 * row)
+                    minerals << mineral(i)->text();
+                if (hardness(i)->y() == 20 * row)
+                    values << hardness(i)->text();
+            }
+        }
+        QCOMPARE(minerals, (QStringList{"Апатит", "Гипс", "Диамант", "Калцит", "Кварц", "Корунд",
+                                        "Ортоклаз", "Талк", "Топаз", "Флуорит"}));
+        QCOMPARE(values, (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+        QCOMPARE(control<QGroupBox>(form, "Frame1", 0)->title(), QStringLiteral("Минерал"));
+        QCOMPARE(control<QGroupBox>(form, "Frame1", 1)->title(), QStringLiteral("Позиция"));
+        QCOMPARE(label(0)->text(), QStringLiteral("Твирдекс"));
+        QCOMPARE(label(1)->text(), QStringLiteral("Опити: Вярно"));
+        QCOMPARE(command(0)->text(), QStringLiteral("Изведи"));
+        QCOMPARE(command(1)->text(), QStringLiteral("Чисти"));
+    }
+
+    void geometryAndColours_data()
+    {
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QColor>("colour");
+        const QColor orange(255, 192, 128), lilac(192, 192, 255);
+        QTest::newRow("title") << "Label1" << 0 << QRect(112, 0, 305, 25) << orange;
+        QTest::newRow("evaluate") << "Command1" << 0 << QRect(16, 0, 73, 25) << QColor(192, 255, 192);
+        QTest::newRow("clear") << "Command1" << 1 << QRect(432, 0, 73, 25) << QColor(255, 128, 128);
+        QTest::newRow("hardness frame") << "Frame1" << 1 << QRect(8, 32, 97, 225) << lilac;
+        QTest::newRow("mineral frame") << "Frame1" << 0 << QRect(152, 32, 137, 225) << lilac;
+        QTest::newRow("picture") << "Picture2" << 0 << QRect(328, 40, 180, 136) << lilac;
+        QTest::newRow("heading") << "Label1" << 1 << QRect(344, 208, 129, 25) << orange;
+        QTest::newRow("attempts") << "Label1" << 2 << QRect(344, 232, 65, 25) << orange;
+        QTest::newRow("correct") << "Label1" << 3 << QRect(408, 232, 65, 25) << orange;
+        QTest::newRow("message") << "Text1" << 0 << QRect(8, 264, 497, 145) << QColor(Qt::white);
+        for (int i = 0; i < 10; ++i) {
+            QTest::addRow("hardness %d", i)
+                << "Option2" << i << QRect(8, 20 * (i + 1), 73, 20) << QColor(255, 192, 255);
+            QTest::addRow("mineral %d", i) << "Option1" << i
+                                           << QRect(8, 20 * MineralCatalogue::instance().mineralRow(i), 121, 20)
+                                           << QColor(192, 255, 192);
+        }
+    }
+    void geometryAndColours()
+    {
+        QFETCH(QString, array);
+        QFETCH(int, index);
+        QFETCH(QRect, geometry);
+        QFETCH(QColor, colour);
+        QWidget *w = control<QWidget>(form, qPrintable(array), index);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), geometry);
+        // A blank spot: the far right, away from captions, frames and scroll bars.
+        const QPoint blank = array == "Text1" ? QPoint(geometry.width() / 2, geometry.height() - 6)
+            : array == "Picture2"                ? QPoint(geometry.width() - 6, geometry.height() - 6)
+            : array == "Frame1"                  ? QPoint(geometry.width() - 5, geometry.height() / 2)
+                                                 : QPoint(geometry.width() - 3, geometry.height() - 3);
+        QCOMPARE(pixelAt(w, blank), colour);
+    }
+
+    void windowColourAndFont()
+    {
+        QCOMPARE(pixelAt(form, {300, 100}), QColor(192, 192, 255));
+        const QFontInfo info(form->font());
+        QCOMPARE(info.pixelSize(), 16);
+        QCOMPARE(info.style(), QFont::StyleNormal);
+        QCOMPARE(info.weight(), int(QFont::Normal));
+        QVERIFY(QFontMetrics(form->font()).inFont(QChar(u'Ж')));
+        for (QWidget *w : form->findChildren<QWidget *>())
+            QVERIFY2(w->font().family() == form->font().family(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
+    }
+
+    void pairingByMouse()
+    {
+        click(mineral(3)); // "Флуорит"
+        QCOMPARE(picture()->pixmap().height(), catalogue.entry(3).photoHeight);
+        QVERIFY(form->messageText().isEmpty());
+        click(hardness(6)); // the photo follows the hardness value
+        QCOMPARE(picture()->pixmap().height(), catalogue.entry(6).photoHeight);
+        QVERIFY(mineral(3)->isChecked()); // the columns are independent
+        click(hardness(3));
+        QCOMPARE(picture()->pixmap().height(), catalogue.entry(3).photoHeight);
+        QCOMPARE(picture()->pixmap().width(), 100);
+        click(command(0));
+
+        QCOMPARE(form->messageText(),
+                 QStringLiteral("Правилно!\r\n") + catalogue.description(3) + QStringLiteral("\r\n"));
+        QCOMPARE(text()->toPlainText(),
+                 QStringLiteral("Правилно!\n") + catalogue.description(3) + QStringLiteral("\n"));
+        for (QRadioButton *b : {mineral(3), hardness(3)}) {
+            QVERIFY(!b->isChecked());
+            QVERIFY(!b->isEnabled());
+        }
+        QCOMPARE(label(2)->text(), QStringLiteral("1"));
+        QCOMPARE(label(3)->text(), QStringLiteral("1"));
+
+        // A retired button cannot be chosen, and a second press does not score the pair again.
+        click(mineral(3));
+        QVERIFY(!mineral(3)->isChecked());
+        click(command(0));
+        QCOMPARE(form->messageText(), wrong);
+        QCOMPARE(label(2)->text(), QStringLiteral("2"));
+        QCOMPARE(label(3)->text(), QStringLiteral("1"));
+
+        click(mineral(0)); // any pick after a result empties the message area
+        QVERIFY(form->messageText().isEmpty());
+        QVERIFY(text()->toPlainText().isEmpty());
+    }
+
+    void clearStartsOver()
+    {
+        click(mineral(5));
+        click(hardness(5));
+        click(command(0));
+        click(mineral(1));
+        const qint64 shown = picture()->pixmap().cacheKey();
+        click(command(1));
+        QCOMPARE(label(2)->text(), QStringLiteral("0"));
+        QCOMPARE(label(3)->text(), QStringLiteral("0"));
+        QCOMPARE(form->messageText(), QStringLiteral("Направете своя избор!"));
+        QCOMPARE(picture()->pixmap().cacheKey(), shown);
+        checkPristineButtons();
+        click(command(0));
+        QCOMPARE(form->messageText(), wrong);
+    }
+
+    void photosAreSharedNotDecodedAgain()
+    {
+        click(mineral(8));
+        const qint64 first = picture()->pixmap().cacheKey();
+        click(mineral(2));
+        QVERIFY(picture()->pixmap().cacheKey() != first);
+        click(hardness(8));
+        QCOMPARE(picture()->pixmap().cacheKey(), first);
+        QVERIFY(picture()->accessibleName().contains(catalogue.name(8)));
+    }
+
+    void programWritesRaiseNoChoice()
+    {
+        click(mineral(4));
+        click(hardness(2));
+        QSignalSpy spy1(mineral(4), &QAbstractButton::clicked);
+        QSignalSpy spy2(hardness(2), &QAbstractButton::clicked);
+        form->deselectMineral(4);
+        form->deselectHardness(2);
+        form->setMineralEnabled(4, false);
+        form->setMineralEnabled(4, true);
+        QCOMPARE(spy1.count() + spy2.count(), 0);
+        QVERIFY(!mineral(4)->isChecked());
+        QVERIFY(!hardness(2)->isChecked());
+        // No group shows a selection now, and the message the picks emptied stays empty.
+        QVERIFY(form->messageText().isEmpty());
+    }
+
+    void messageReadsBackExactly()
+    {
+        const QString odd = QStringLiteral("a\r\nb\r\n\r\nc \r\n");
+        form->setMessageText(odd);
+        QCOMPARE(form->messageText(), odd);
+        QCOMPARE(text()->toPlainText(), QStringLiteral("a\nb\n\nc \n"));
+        QVERIFY(text()->isReadOnly());
+        QTest::keyClicks(text(), QStringLiteral("xyz"));
+        QCOMPARE(form->messageText(), odd);
+    }
+
+    void keyboardAlonePlaysAPair()
+    {
+        // Tab from the message area into the hardness column, arrows to "4", Space picks it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), hardness(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(hardness(0)->isChecked());
+        for (int n = 0; n < 3; ++n)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(hardness(3)->isChecked());
+        QCOMPARE(picture()->pixmap().height(), catalogue.entry(3).photoHeight);
+
+        // On to the mineral column: "Апатит" is on top, "Флуорит" (index 3) at the bottom.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus == mineral(4) || focus->objectName() == QStringLiteral("Option1"));
+        QTest::keyClick(focus, Qt::Key_Space);
+        for (int n = 0; n < 9; ++n)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(mineral(3)->isChecked());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), command(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(label(3)->text(), QStringLiteral("1"));
+        QVERIFY(form->messageText().startsWith(QStringLiteral("Правилно!")));
+    }
+
+    void accessibleNames()
+    {
+        click(hardness(0));
+        click(mineral(0));
+        click(command(0));
+        QCOMPARE(label(2)->accessibleName(), QStringLiteral("Опити: 1"));
+        QCOMPARE(label(3)->accessibleName(), QStringLiteral("Вярно: 1"));
+        QCOMPARE(picture()->accessibleName(), QStringLiteral("Снимка: Талк"));
+        for (QWidget *w : form->findChildren<QWidget *>()) {
+            if (w->property("index").isValid())
+                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(w->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

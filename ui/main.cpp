@@ -1,0 +1,31 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Without any display Qt would abort with a long platform-plugin dump; say it in one line.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("Tvirdex: no display found (DISPLAY is not set); on a machine without a screen "
+                   "run it as: xvfb-run -s '-screen 0 1024x768x24' Tvirdex\n",
+                   stderr);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tvirdex"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setOrganizationName(QStringLiteral(TVIRDEX_PUBLISHER));
+    QApplication::setOrganizationDomain(QStringLiteral(TVIRDEX_PUBLISHER_URL));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tvirdex.png")));
+    // One look on every desktop, so the colours drawn are the colours chosen.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    Tvirdex window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,348 @@
+#include "main_window.h"
+
+#include "mineral_catalogue.h"
+
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+namespace {
+
+const QColor windowColour(192, 192, 255);
+const QColor labelColour(255, 192, 128);
+const QColor evaluateColour(192, 255, 192);
+const QColor clearColour(255, 128, 128);
+const QColor hardnessColour(255, 192, 255);
+const QColor mineralColour(192, 255, 192);
+
+// Every control is found by its array name and element index, as tests and tools expect.
+template<typename W>
+W *makeControl(QWidget *parent, const char *array, int index, QRect geometry)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QLatin1String(array));
+    w->setProperty("index", index);
+    w->setGeometry(geometry);
+    return w;
+}
+
+void paintBackground(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Button, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// Styles draw push buttons from gradients; a style sheet with a border is the portable way to
+// get an exact face colour, and every state needs its own rule or the style repaints it.
+QString buttonStyle(const QColor &face)
+{
+    const QString c = face.name();
+    const QString pressed = face.darker(115).name();
+    return QStringLiteral("QPushButton { background-color: %1; color: black;"
+                          " border: 1px solid #404040; border-radius: 0px; }"
+                          "QPushButton:hover { background-color: %1; }"
+                          "QPushButton:focus { background-color: %1; border: 2px solid black; }"
+                          "QPushButton:pressed { background-color: %2; }"
+                          "QPushButton:disabled { background-color: %1; color: #808080; }")
+        .arg(c, pressed);
+}
+
+// A group frame drawn flat in its own colour: an etched border whose top runs through the middle
+// of the caption, the caption on a patch of the frame's colour. Styles would tint the inside.
+class EtchedFrameStyle : public QProxyStyle
+{
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override
+    {
+        const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !box) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const QFontMetrics &fm = box->fontMetrics;
+        qDrawShadeRect(painter, box->rect.adjusted(0, fm.height() / 2, 0, 0), box->palette, true, 1);
+        const QRect caption(6, 0, fm.horizontalAdvance(box->text) + 4, fm.height());
+        painter->fillRect(caption, box->palette.window());
+        painter->setPen(box->palette.color(QPalette::WindowText));
+        painter->drawText(caption, Qt::AlignCenter, box->text);
+    }
+};
+
+QString counterName(const QString &what, const QString &value)
+{
+    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
+}
+
+} // namespace
+
+QString Tvirdex::windowTitleText()
+{
+    return QStringLiteral(TVIRDEX_PUBLISHER_URL) + QStringLiteral("  Физика - твърдост на минералите");
+}
+
+Tvirdex::Tvirdex(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , m_quiz(*this)
+{
+    setObjectName(QStringLiteral("Tvirdex"));
+    setWindowTitle(windowTitleText());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tvirdex.png")));
+    setFixedSize(ClientWidth, ClientHeight);
+    paintBackground(this, windowColour);
+
+    // 12 pt at 96 dpi, fixed in pixels so a desktop's font DPI cannot outgrow the fixed boxes.
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(16);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    setFont(font);
+
+    const MineralCatalogue &catalogue = MineralCatalogue::instance();
+    for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
+        if (!m_picture1[i].load(catalogue.photo(i)))
+            qFatal("built-in photo %s is missing", qPrintable(catalogue.photo(i)));
+    }
+
+    buildControls();
+
+    if (QScreen *s = screen()) {
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry())
+                 .topLeft());
+    }
+    FormLoad();
+}
+
+Tvirdex::~Tvirdex() = default;
+
+void Tvirdex::buildControls()
+{
+    const MineralCatalogue &catalogue = MineralCatalogue::instance();
+
+    const struct
+    {
+        QString text;
+        QRect geometry;
+        QString accessibleName;
+    } labels[] = {
+        {QStringLiteral("Твирдекс"), {112, 0, 305, 25}, QStringLiteral("Твирдекс")},
+        {QStringLiteral("Опити: Вярно"), {344, 208, 129, 25}, QStringLiteral("Опити: Вярно")},
+        {QString(), {344, 232, 65, 25}, QStringLiteral("Опити")},
+        {QString(), {408, 232, 65, 25}, QStringLiteral("Вярно")},
+    };
+    for (int i = 0; i < 4; ++i) {
+        QLabel *label = makeControl<QLabel>(this, "Label1", i, labels[i].geometry);
+        label->setText(labels[i].text);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setAccessibleName(labels[i].accessibleName);
+        paintBackground(label, labelColour);
+        m_label1[i] = label;
+    }
+
+    const struct
+    {
+        QString text;
+        QRect geometry;
+        QColor face;
+    } commands[] = {
+        {QStringLiteral("Изведи"), {16, 0, 73, 25}, evaluateColour},
+        {QStringLiteral("Чисти"), {432, 0, 73, 25}, clearColour},
+    };
+    for (int i = 0; i < 2; ++i) {
+        QPushButton *button = makeControl<QPushButton>(this, "Command1", i, commands[i].geometry);
+        button->setText(commands[i].text);
+        button->setAutoDefault(false);
+        button->setStyleSheet(buttonStyle(commands[i].face));
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1Click(qint16(i)); });
+        m_command1[i] = button;
+    }
+
+    // Element 1 holds the hardness column, element 0 the minerals.
+    m_frame1[1] = makeControl<QGroupBox>(this, "Frame1", 1, {8, 32, 97, 225});
+    m_frame1[1]->setTitle(QStringLiteral("Позиция"));
+    m_frame1[0] = makeControl<QGroupBox>(this, "Frame1", 0, {152, 32, 137, 225});
+    m_frame1[0]->setTitle(QStringLiteral("Минерал"));
+    // Styles tint the inside of a group box; the frames keep the window's flat colour and get a
+    // plain etched border instead.
+    auto *frameStyle = new EtchedFrameStyle;
+    frameStyle->setParent(this);
+    for (QGroupBox *frame : m_frame1) {
+        frame->setStyle(frameStyle);
+        paintBackground(frame, windowColour);
+        QPalette p = frame->palette();
+        p.setColor(QPalette::Dark, QColor(128, 128, 128));
+        p.setColor(QPalette::Light, Qt::white);
+        frame->setPalette(p);
+    }
+
+    m_option1Group = new QButtonGroup(this);
+    m_option2Group = new QButtonGroup(this);
+    for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
+        QRadioButton *hardness = makeControl<QRadioButton>(m_frame1[1], "Option2", i,
+                                                           {8, 20 * (i + 1), 73, 20});
+        hardness->setText(catalogue.hardnessCaption(i));
+        hardness->setAccessibleName(QStringLiteral("Твърдост ") + catalogue.hardnessCaption(i));
+        paintBackground(hardness, hardnessColour);
+        m_option2Group->addButton(hardness, i);
+        m_option2[i] = hardness;
+
+        QRadioButton *mineral = makeControl<QRadioButton>(m_frame1[0], "Option1", i,
+                                                          {8, 20 * catalogue.mineralRow(i), 121, 20});
+        mineral->setText(catalogue.name(i));
+        mineral->setAccessibleName(catalogue.name(i));
+        paintBackground(mineral, mineralColour);
+        m_option1Group->addButton(mineral, i);
+        m_option1[i] = mineral;
+    }
+    // Only user clicks (mouse, or arrow keys within a group) count as choices; the program's own
+    // setChecked/setEnabled calls emit no clicked signal.
+    connect(m_option1Group, &QButtonGroup::idClicked, this, [this](int id) { Option1Click(qint16(id)); });
+    connect(m_option2Group, &QButtonGroup::idClicked, this, [this](int id) { Option2Click(qint16(id)); });
+
+    m_picture2 = makeControl<QLabel>(this, "Picture2", 0, {328, 40, 180, 136});
+    m_picture2->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    m_picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture2->setAccessibleName(QStringLiteral("Снимка"));
+    paintBackground(m_picture2, windowColour);
+
+    m_text1 = makeControl<QPlainTextEdit>(this, "Text1", 0, {8, 264, 497, 145});
+    m_text1->setReadOnly(true);
+    m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text1->setFocusPolicy(Qt::StrongFocus);
+    m_text1->setTabChangesFocus(true);
+    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text1->setWordWrapMode(QTextOption::WordWrap);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setAccessibleName(QStringLiteral("Съобщение"));
+    setMessageText(catalogue.initialMessage());
+
+    // The message area comes first in the tab order and holds the focus at start; then the
+    // hardness column, the mineral column top to bottom, and the two push buttons.
+    QList<QWidget *> order{m_text1};
+    for (QRadioButton *b : m_option2)
+        order << b;
+    for (int row = 1; row <= 10; ++row)
+        order << m_option1[catalogue.indexAtMineralRow(row)];
+    order << m_command1[0] << m_command1[1];
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_text1->setFocus();
+}
+
+void Tvirdex::FormLoad()
+{
+    m_quiz.ResetChoices();
+}
+
+void Tvirdex::Option1Click(qint16 index)
+{
+    m_quiz.ChooseMineral(index);
+}
+
+void Tvirdex::Option2Click(qint16 index)
+{
+    m_quiz.ChooseHardness(index);
+}
+
+void Tvirdex::Command1Click(qint16 index)
+{
+    switch (index) {
+    case 0:
+        m_quiz.EvaluatePair();
+        break;
+    case 1:
+        m_quiz.StartOver();
+        break;
+    default:
+        break;
+    }
+}
+
+QString Tvirdex::messageText() const
+{
+    return m_message;
+}
+
+void Tvirdex::setMessageText(const QString &text)
+{
+    m_message = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_text1->setPlainText(shown);
+}
+
+QString Tvirdex::attemptsText() const
+{
+    return m_label1[2]->text();
+}
+
+void Tvirdex::setAttemptsText(const QString &text)
+{
+    m_label1[2]->setText(text);
+    m_label1[2]->setAccessibleName(counterName(QStringLiteral("Опити"), text));
+}
+
+QString Tvirdex::correctText() const
+{
+    return m_label1[3]->text();
+}
+
+void Tvirdex::setCorrectText(const QString &text)
+{
+    m_label1[3]->setText(text);
+    m_label1[3]->setAccessibleName(counterName(QStringLiteral("Вярно"), text));
+}
+
+void Tvirdex::deselect(QButtonGroup *group, QAbstractButton *button)
+{
+    // An exclusive group refuses to uncheck its checked button, so lift exclusivity for the write.
+    group->setExclusive(false);
+    button->setChecked(false);
+    group->setExclusive(true);
+}
+
+void Tvirdex::deselectMineral(qint16 index)
+{
+    deselect(m_option1Group, m_option1[index]);
+}
+
+void Tvirdex::deselectHardness(qint16 index)
+{
+    deselect(m_option2Group, m_option2[index]);
+}
+
+void Tvirdex::setMineralEnabled(qint16 index, bool enabled)
+{
+    m_option1[index]->setEnabled(enabled);
+}
+
+void Tvirdex::setHardnessEnabled(qint16 index, bool enabled)
+{
+    m_option2[index]->setEnabled(enabled);
+}
+
+void Tvirdex::showPhoto(qint16 index)
+{
+    m_picture2->setPixmap(m_picture1[index]);
+    m_picture2->setAccessibleName(QStringLiteral("Снимка: ") + MineralCatalogue::instance().name(index));
+}
