@@ -4,7 +4,8 @@
 root_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
-test_packages=(xvfb xauth binutils xdotool x11-utils imagemagick openbox wmctrl)
+test_packages=(xvfb xauth binutils xdotool x11-utils imagemagick openbox wmctrl
+               desktop-file-utils appstream dpkg-dev file strace fonts-dejavu-core)
 
 # Installs the Debian packages that are not installed yet; does nothing when all are there.
 ensure_packages() {

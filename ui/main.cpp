@@ -21,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral(TVIRDEX_PUBLISHER));
     QApplication::setOrganizationDomain(QStringLiteral(TVIRDEX_PUBLISHER_URL));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TVIRDEX_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tvirdex.png")));
     // One look on every desktop, so the colours drawn are the colours chosen.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

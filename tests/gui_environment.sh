@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The real program in environments a school PC may give it. Usage: gui_environment.sh CHECK EXE OUT
+set -euo pipefail
+check=$1 exe=$2 out=$3
+here=$(cd "$(dirname "$0")" && pwd)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts the program on its own X server and saves a picture of its window to $1.
+screenshot_window() {
+    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh -c '
+        "$1" & pid=$!
+        wid=$(timeout 20 xdotool search --sync --onlyvisible --class Tvirdex | head -n 1)
+        [ -n "$wid" ] || exit 3
+        sleep 0.5
+        import -window "$wid" "$2"
+        kill $pid' sh "$exe" "$1"
+}
+
+case $check in
+lang-c)
+    # The texts are built in as Unicode: the C locale must draw exactly what UTF-8 draws.
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 screenshot_window "$out/env-utf8.png"
+    LANG=C LC_ALL=C screenshot_window "$out/env-lang-c.png"
+    diff=$(compare -metric AE "$out/env-utf8.png" "$out/env-lang-c.png" null: 2>&1) || true
+    [ "$diff" = 0 ] || fail "window under LANG=C differs from UTF-8 in $diff pixels"
+    echo "LANG=C draws the same window as C.UTF-8"
+    ;;
+no-display)
+    # Without any display it must fail at once with one line that says what to do.
+    start=$(date +%s%N)
+    status=0
+    msg=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$exe" 2>&1) || status=$?
+    ms=$(( ($(date +%s%N) - start) / 1000000 ))
+    echo "status $status after $ms ms: $msg"
+    [ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "did not fail fast (status $status)"
+    [ "$(wc -l <<<"$msg")" = 1 ] || fail "expected one line"
+    grep -q 'xvfb-run' <<<"$msg" || fail "message does not say how to run without a screen"
+    [ "$ms" -lt 2000 ] || fail "took $ms ms"
+    ;;
+no-files)
+    # Over a whole scripted play it writes no file of its own and opens no network socket.
+    log="$out/env-strace.log"
+    TVIRDEX_WRAP="strace -f -qq -o $log -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,symlink,truncate,socket,connect,bind" \
+        xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$here/gui_play.sh" "$exe" "$out" "$4"
+    # Writes the platform makes are named here: the null device, Qt's runtime directory and
+    # fontconfig's cache. Anything else that opens for writing or changes the file system fails.
+    writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(|mkdir|rename|unlink|link\(|truncate' "$log" |
+        grep -vE '= -1 ' |
+        grep -vE '"/dev/null"|"/tmp/runtime-[^"]*"|/fontconfig/' || true)
+    [ -z "$writes" ] || fail "files written: $writes"
+    sockets=$(grep -E '(socket|connect|bind)\(' "$log" | grep -v 'AF_UNIX' || true)
+    [ -z "$sockets" ] || fail "non-local sockets: $sockets"
+    echo "no file written, only local (AF_UNIX) sockets: $(grep -c 'socket(' "$log") socket calls traced"
+    ;;
+*)
+    fail "unknown check $check"
+    ;;
+esac
