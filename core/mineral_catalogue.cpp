@@ -13,7 +13,7 @@ struct Row
 };
 
 // Ordered by index, i.e. by hardness 1..10.
-constexpr std::array<Row, MineralCatalogue::count> rows{{
+constexpr std::array<Row, MineralCatalogue::count> rows {{
     {u"Талк", "talc", 95, 8},
     {u"Гипс", "gypsum", 100, 2},
     {u"Калцит", "calcite", 75, 4},
@@ -43,7 +43,7 @@ MineralCatalogue::MineralCatalogue()
     for (qint16 i = 0; i < count; ++i) {
         const Row &row = rows[i];
         const QString file = QString::fromLatin1(row.file);
-        m_entries[i] = MineralEntry{
+        m_entries[i] = MineralEntry {
             i,
             QString::fromUtf16(row.name),
             QString::number(i + 1),

@@ -62,14 +62,12 @@ QString FormatNumber(double value)
 
 PairQuiz::PairQuiz(QuizView &view)
     : PairQuiz(view, MineralCatalogue::instance())
-{
-}
+{ }
 
 PairQuiz::PairQuiz(QuizView &view, const MineralCatalogue &catalogue)
     : m_view(view)
     , m_catalogue(catalogue)
-{
-}
+{ }
 
 void PairQuiz::ResetChoices()
 {

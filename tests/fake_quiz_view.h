@@ -23,7 +23,7 @@ public:
     QString message;
     QString attempts;
     QString correct;
-    std::array<std::array<Button, 10>, 2> buttons{};
+    std::array<std::array<Button, 10>, 2> buttons {};
     int photo = -1;
     QStringList calls;
 

@@ -44,7 +44,10 @@ class MainWindowTest : public QObject
     QPlainTextEdit *text() { return form->findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
 
     // Near the indicator: a click in the middle of a wide radio button may miss its caption.
-    static void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 10)); }
+    static void click(QAbstractButton *b)
+    {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 10));
+    }
 
     // In logical pixels, so the same checks hold at any scale factor.
     static QColor pixelAt(QWidget *w, QPoint p)
@@ -104,9 +107,10 @@ private slots:
                     values << hardness(i)->text();
             }
         }
-        QCOMPARE(minerals, (QStringList{"Апатит", "Гипс", "Диамант", "Калцит", "Кварц", "Корунд",
-                                        "Ортоклаз", "Талк", "Топаз", "Флуорит"}));
-        QCOMPARE(values, (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+        QCOMPARE(minerals,
+            (QStringList {"Апатит", "Гипс", "Диамант", "Калцит", "Кварц", "Корунд", "Ортоклаз",
+                "Талк", "Топаз", "Флуорит"}));
+        QCOMPARE(values, (QStringList {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
         QCOMPARE(control<QGroupBox>(form, "Frame1", 0)->title(), QStringLiteral("Минерал"));
         QCOMPARE(control<QGroupBox>(form, "Frame1", 1)->title(), QStringLiteral("Позиция"));
         QCOMPARE(label(0)->text(), QStringLiteral("Твирдекс"));
@@ -123,7 +127,8 @@ private slots:
         QTest::addColumn<QColor>("colour");
         const QColor orange(255, 192, 128), lilac(192, 192, 255);
         QTest::newRow("title") << "Label1" << 0 << QRect(112, 0, 305, 25) << orange;
-        QTest::newRow("evaluate") << "Command1" << 0 << QRect(16, 0, 73, 25) << QColor(192, 255, 192);
+        QTest::newRow("evaluate") << "Command1" << 0 << QRect(16, 0, 73, 25)
+                                  << QColor(192, 255, 192);
         QTest::newRow("clear") << "Command1" << 1 << QRect(432, 0, 73, 25) << QColor(255, 128, 128);
         QTest::newRow("hardness frame") << "Frame1" << 1 << QRect(8, 32, 97, 225) << lilac;
         QTest::newRow("mineral frame") << "Frame1" << 0 << QRect(152, 32, 137, 225) << lilac;
@@ -135,9 +140,10 @@ private slots:
         for (int i = 0; i < 10; ++i) {
             QTest::addRow("hardness %d", i)
                 << "Option2" << i << QRect(8, 20 * (i + 1), 73, 20) << QColor(255, 192, 255);
-            QTest::addRow("mineral %d", i) << "Option1" << i
-                                           << QRect(8, 20 * MineralCatalogue::instance().mineralRow(i), 121, 20)
-                                           << QColor(192, 255, 192);
+            QTest::addRow("mineral %d", i)
+                << "Option1" << i
+                << QRect(8, 20 * MineralCatalogue::instance().mineralRow(i), 121, 20)
+                << QColor(192, 255, 192);
         }
     }
     void geometryAndColours()
@@ -151,9 +157,9 @@ private slots:
         QCOMPARE(w->geometry(), geometry);
         // A blank spot: the far right, away from captions, frames and scroll bars.
         const QPoint blank = array == "Text1" ? QPoint(geometry.width() / 2, geometry.height() - 6)
-            : array == "Picture2"                ? QPoint(geometry.width() - 6, geometry.height() - 6)
-            : array == "Frame1"                  ? QPoint(geometry.width() - 5, geometry.height() / 2)
-                                                 : QPoint(geometry.width() - 3, geometry.height() - 3);
+            : array == "Picture2"             ? QPoint(geometry.width() - 6, geometry.height() - 6)
+            : array == "Frame1"               ? QPoint(geometry.width() - 5, geometry.height() / 2)
+                                              : QPoint(geometry.width() - 3, geometry.height() - 3);
         QCOMPARE(pixelAt(w, blank), colour);
     }
 
@@ -167,8 +173,9 @@ private slots:
         // Times New Roman is rarely installed on Linux: whatever stands in must be a serif...
         if (qEnvironmentVariableIsSet("TVIRDEX_EXPECT_FAMILY"))
             QCOMPARE(info.family(), qEnvironmentVariable("TVIRDEX_EXPECT_FAMILY"));
-        QVERIFY2(info.family().contains(QStringLiteral("Serif")) || info.family() == "Times New Roman",
-                 qPrintable(info.family()));
+        QVERIFY2(
+            info.family().contains(QStringLiteral("Serif")) || info.family() == "Times New Roman",
+            qPrintable(info.family()));
         // ...that draws every letter the window shows itself, not through another font.
         QString shown = form->messageText();
         for (QWidget *w : form->findChildren<QWidget *>()) {
@@ -186,7 +193,8 @@ private slots:
         QVERIFY(raw.isValid());
         for (QChar c : shown) {
             if (!c.isSpace())
-                QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c) + u' ' + raw.familyName()));
+                QVERIFY2(
+                    raw.supportsCharacter(c), qPrintable(QString(c) + u' ' + raw.familyName()));
         }
     }
 
@@ -204,9 +212,9 @@ private slots:
         click(command(0));
 
         QCOMPARE(form->messageText(),
-                 QStringLiteral("Правилно!\r\n") + catalogue.description(3) + QStringLiteral("\r\n"));
+            QStringLiteral("Правилно!\r\n") + catalogue.description(3) + QStringLiteral("\r\n"));
         QCOMPARE(text()->toPlainText(),
-                 QStringLiteral("Правилно!\n") + catalogue.description(3) + QStringLiteral("\n"));
+            QStringLiteral("Правилно!\n") + catalogue.description(3) + QStringLiteral("\n"));
         for (QRadioButton *b : {mineral(3), hardness(3)}) {
             QVERIFY(!b->isChecked());
             QVERIFY(!b->isEnabled());
@@ -321,8 +329,9 @@ private slots:
         QCOMPARE(picture()->accessibleName(), QStringLiteral("Снимка: Талк"));
         for (QWidget *w : form->findChildren<QWidget *>()) {
             if (w->property("index").isValid())
-                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
-                         qPrintable(w->objectName()));
+                QVERIFY2(
+                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                    qPrintable(w->objectName()));
         }
     }
 };

@@ -31,7 +31,7 @@ class PairQuizTest : public QObject
 private slots:
     void init()
     {
-        view = FakeQuizView{};
+        view = FakeQuizView {};
         view.message = MineralCatalogue::instance().initialMessage();
         quiz = new PairQuiz(view);
         quiz->ResetChoices();
@@ -87,7 +87,8 @@ private slots:
         QStringList expected;
         for (int i = 0; i < 10; ++i)
             expected << QStringLiteral("m%1 off").arg(i) << QStringLiteral("h%1 off").arg(i)
-                     << QStringLiteral("m%1 enabled").arg(i) << QStringLiteral("h%1 enabled").arg(i);
+                     << QStringLiteral("m%1 enabled").arg(i)
+                     << QStringLiteral("h%1 enabled").arg(i);
         QCOMPARE(view.calls, expected);
         QCOMPARE(quiz->SelectedMineral(), PairQuiz::NoChoice);
         QCOMPARE(quiz->SelectedHardness(), PairQuiz::NoChoice);
@@ -100,7 +101,7 @@ private slots:
         view.attempts = QStringLiteral("4");
         view.correct = QStringLiteral("2");
         pickMineral(3);
-        QCOMPARE(view.calls, (QStringList{"photo 3", "message"}));
+        QCOMPARE(view.calls, (QStringList {"photo 3", "message"}));
         QVERIFY(view.message.isEmpty());
         QCOMPARE(quiz->SelectedMineral(), qint16(3));
         QCOMPARE(quiz->SelectedHardness(), PairQuiz::NoChoice);
@@ -108,7 +109,7 @@ private slots:
         view.message = wrong;
         view.calls.clear();
         pickHardness(7); // the photo follows the hardness value, whatever mineral is chosen
-        QCOMPARE(view.calls, (QStringList{"photo 7", "message"}));
+        QCOMPARE(view.calls, (QStringList {"photo 7", "message"}));
         QCOMPARE(view.photo, 7);
         QVERIFY(view.message.isEmpty());
         QCOMPARE(quiz->SelectedMineral(), qint16(3));
@@ -139,7 +140,7 @@ private slots:
         quiz->EvaluatePair();
         QCOMPARE(view.message, wrong);
         // Both texts are rewritten even when unchanged: an empty correct text becomes "0".
-        QCOMPARE(view.calls, (QStringList{"message", "attempts=1", "correct=0"}));
+        QCOMPARE(view.calls, (QStringList {"message", "attempts=1", "correct=0"}));
         QVERIFY(view.buttons == buttonsBefore);
         QCOMPARE(quiz->SelectedMineral(), qint16(mineral));
         QCOMPARE(quiz->SelectedHardness(), qint16(hardness));
@@ -153,15 +154,16 @@ private slots:
     {
         view.attempts = QStringLiteral("5");
         view.correct = QStringLiteral("3");
-        pickMineral(3); // "Флуорит"
+        pickMineral(3);  // "Флуорит"
         pickHardness(3); // "4"
         view.calls.clear();
         quiz->EvaluatePair();
 
         const QString description = MineralCatalogue::instance().description(3);
         QCOMPARE(view.message, QStringLiteral("Правилно!") + crlf + description + crlf);
-        QCOMPARE(view.calls, (QStringList{"message", "message", "m3 off", "h3 off", "m3 disabled",
-                                          "h3 disabled", "attempts=6", "correct=4"}));
+        QCOMPARE(view.calls,
+            (QStringList {"message", "message", "m3 off", "h3 off", "m3 disabled", "h3 disabled",
+                "attempts=6", "correct=4"}));
         for (int column : {0, 1}) {
             QCOMPARE(view.buttons[column][3].selected, false);
             QCOMPARE(view.buttons[column][3].enabled, false);
@@ -183,8 +185,8 @@ private slots:
         q.ChooseMineral(0);
         q.ChooseHardness(0);
         q.EvaluatePair();
-        QCOMPARE(normalising.message, QStringLiteral("[Правилно!\r\n")
-                                          + MineralCatalogue::instance().description(0) + crlf);
+        QCOMPARE(normalising.message,
+            QStringLiteral("[Правилно!\r\n") + MineralCatalogue::instance().description(0) + crlf);
     }
 
     void matchedPairIsNotScoredTwice()
@@ -201,8 +203,8 @@ private slots:
             QCOMPARE(view.message, wrong);
             QCOMPARE(view.attempts, QString::number(n));
             QCOMPARE(view.correct, QStringLiteral("1"));
-            QCOMPARE(view.buttons[0][9], (FakeQuizView::Button{false, false}));
-            QCOMPARE(view.buttons[1][9], (FakeQuizView::Button{false, false}));
+            QCOMPARE(view.buttons[0][9], (FakeQuizView::Button {false, false}));
+            QCOMPARE(view.buttons[1][9], (FakeQuizView::Button {false, false}));
         }
 
         // Half a new pair with the retired index still cannot score.
@@ -222,7 +224,7 @@ private slots:
         QCOMPARE(view.correct, QStringLiteral("10"));
         for (const auto &column : view.buttons)
             for (const auto &b : column)
-                QCOMPARE(b, (FakeQuizView::Button{false, false}));
+                QCOMPARE(b, (FakeQuizView::Button {false, false}));
     }
 
     void startOverReopensEverything()
@@ -242,7 +244,7 @@ private slots:
         QCOMPARE(view.photo, 6); // the photo stays
         for (const auto &column : view.buttons)
             for (const auto &b : column)
-                QCOMPARE(b, (FakeQuizView::Button{false, true}));
+                QCOMPARE(b, (FakeQuizView::Button {false, true}));
 
         quiz->EvaluatePair(); // nothing chosen after a start-over
         QCOMPARE(view.message, wrong);

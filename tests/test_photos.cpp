@@ -69,7 +69,8 @@ private slots:
         QFile file(e.photo);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(e.photo));
         const QByteArray bytes = file.readAll();
-        QVERIFY2(bytes.size() >= 2456 && bytes.size() <= 4286, qPrintable(QString::number(bytes.size())));
+        QVERIFY2(bytes.size() >= 2456 && bytes.size() <= 4286,
+            qPrintable(QString::number(bytes.size())));
         const JpegFrame f = readJpegFrame(bytes);
         QVERIFY(f.jfif);
         QCOMPARE(f.sofMarker, 0xC0); // baseline
@@ -78,8 +79,8 @@ private slots:
         QCOMPARE(f.width, MineralCatalogue::photoWidth);
         QCOMPARE(f.height, e.photoHeight);
         // The photo of index i is the mineral of hardness i + 1: its file is named after it.
-        const char *files[] = {"talc", "gypsum", "calcite", "fluorite", "apatite",
-                               "orthoclase", "quartz", "topaz", "corundum", "diamond"};
+        const char *files[] = {"talc", "gypsum", "calcite", "fluorite", "apatite", "orthoclase",
+            "quartz", "topaz", "corundum", "diamond"};
         QCOMPARE(e.photo, QStringLiteral(":/photos/%1.jpg").arg(QLatin1String(files[index])));
     }
 

@@ -19,7 +19,7 @@ struct ReferenceModel
     int mineral = -1;
     int hardness = -1;
     int photo = -1;
-    std::array<std::array<FakeQuizView::Button, 10>, 2> buttons{};
+    std::array<std::array<FakeQuizView::Button, 10>, 2> buttons {};
 
     void choose(int column, int i)
     {
@@ -35,8 +35,8 @@ struct ReferenceModel
         attempts = attempts.value_or(0) + 1;
         correct = correct.value_or(0);
         if (mineral >= 0 && mineral == hardness) {
-            message = QStringLiteral("Правилно!\r\n") + MineralCatalogue::instance().description(mineral)
-                + QStringLiteral("\r\n");
+            message = QStringLiteral("Правилно!\r\n")
+                + MineralCatalogue::instance().description(mineral) + QStringLiteral("\r\n");
             buttons[0][mineral] = buttons[1][mineral] = {false, false};
             *correct += 1;
             mineral = hardness = -1;
@@ -107,11 +107,8 @@ private slots:
                 ++startOvers;
             }
 
-            const QByteArray where = QStringLiteral("seed %1, step %2 (%3)")
-                                         .arg(seed)
-                                         .arg(step)
-                                         .arg(action)
-                                         .toUtf8();
+            const QByteArray where
+                = QStringLiteral("seed %1, step %2 (%3)").arg(seed).arg(step).arg(action).toUtf8();
             QVERIFY2(view.attempts == ReferenceModel::text(model.attempts), where);
             QVERIFY2(view.correct == ReferenceModel::text(model.correct), where);
             QVERIFY2(view.message == model.message, where);

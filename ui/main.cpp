@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fputs("Tvirdex: no display found (DISPLAY is not set); on a machine without a screen "
                    "run it as: xvfb-run -s '-screen 0 1024x768x24' Tvirdex\n",
-                   stderr);
+            stderr);
         return 2;
     }
 

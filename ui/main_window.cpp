@@ -66,7 +66,7 @@ class EtchedFrameStyle : public QProxyStyle
 {
 public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
-                            QPainter *painter, const QWidget *widget) const override
+        QPainter *painter, const QWidget *widget) const override
     {
         const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
         if (control != CC_GroupBox || !box) {
@@ -74,7 +74,8 @@ public:
             return;
         }
         const QFontMetrics &fm = box->fontMetrics;
-        qDrawShadeRect(painter, box->rect.adjusted(0, fm.height() / 2, 0, 0), box->palette, true, 1);
+        qDrawShadeRect(
+            painter, box->rect.adjusted(0, fm.height() / 2, 0, 0), box->palette, true, 1);
         const QRect caption(6, 0, fm.horizontalAdvance(box->text) + 4, fm.height());
         painter->fillRect(caption, box->palette.window());
         painter->setPen(box->palette.color(QPalette::WindowText));
@@ -91,13 +92,14 @@ QString counterName(const QString &what, const QString &value)
 
 QString Tvirdex::windowTitleText()
 {
-    return QStringLiteral(TVIRDEX_PUBLISHER_URL) + QStringLiteral("  Физика - твърдост на минералите");
+    return QStringLiteral(TVIRDEX_PUBLISHER_URL)
+        + QStringLiteral("  Физика - твърдост на минералите");
 }
 
 Tvirdex::Tvirdex(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_quiz(*this)
 {
     setObjectName(QStringLiteral("Tvirdex"));
@@ -109,7 +111,7 @@ Tvirdex::Tvirdex(QWidget *parent)
     // 12 pt at 96 dpi, fixed in pixels so a desktop's font DPI cannot outgrow the fixed boxes.
     QFont font;
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("DejaVu Serif")});
+        QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(16);
     font.setWeight(QFont::Normal);
@@ -197,16 +199,16 @@ void Tvirdex::buildControls()
     m_option1Group = new QButtonGroup(this);
     m_option2Group = new QButtonGroup(this);
     for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
-        QRadioButton *hardness = makeControl<QRadioButton>(m_frame1[1], "Option2", i,
-                                                           {8, 20 * (i + 1), 73, 20});
+        QRadioButton *hardness
+            = makeControl<QRadioButton>(m_frame1[1], "Option2", i, {8, 20 * (i + 1), 73, 20});
         hardness->setText(catalogue.hardnessCaption(i));
         hardness->setAccessibleName(QStringLiteral("Твърдост ") + catalogue.hardnessCaption(i));
         paintBackground(hardness, hardnessColour);
         m_option2Group->addButton(hardness, i);
         m_option2[i] = hardness;
 
-        QRadioButton *mineral = makeControl<QRadioButton>(m_frame1[0], "Option1", i,
-                                                          {8, 20 * catalogue.mineralRow(i), 121, 20});
+        QRadioButton *mineral = makeControl<QRadioButton>(
+            m_frame1[0], "Option1", i, {8, 20 * catalogue.mineralRow(i), 121, 20});
         mineral->setText(catalogue.name(i));
         mineral->setAccessibleName(catalogue.name(i));
         paintBackground(mineral, mineralColour);
@@ -215,8 +217,10 @@ void Tvirdex::buildControls()
     }
     // Only user clicks (mouse, or arrow keys within a group) count as choices; the program's own
     // setChecked/setEnabled calls emit no clicked signal.
-    connect(m_option1Group, &QButtonGroup::idClicked, this, [this](int id) { Option1Click(qint16(id)); });
-    connect(m_option2Group, &QButtonGroup::idClicked, this, [this](int id) { Option2Click(qint16(id)); });
+    connect(m_option1Group, &QButtonGroup::idClicked, this,
+        [this](int id) { Option1Click(qint16(id)); });
+    connect(m_option2Group, &QButtonGroup::idClicked, this,
+        [this](int id) { Option2Click(qint16(id)); });
 
     m_picture2 = makeControl<QLabel>(this, "Picture2", 0, {328, 40, 180, 136});
     m_picture2->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -238,7 +242,7 @@ void Tvirdex::buildControls()
 
     // The message area comes first in the tab order and holds the focus at start; then the
     // hardness column, the mineral column top to bottom, and the two push buttons.
-    QList<QWidget *> order{m_text1};
+    QList<QWidget *> order {m_text1};
     for (QRadioButton *b : m_option2)
         order << b;
     for (int row = 1; row <= 10; ++row)
@@ -344,5 +348,6 @@ void Tvirdex::setHardnessEnabled(qint16 index, bool enabled)
 void Tvirdex::showPhoto(qint16 index)
 {
     m_picture2->setPixmap(m_picture1[index]);
-    m_picture2->setAccessibleName(QStringLiteral("Снимка: ") + MineralCatalogue::instance().name(index));
+    m_picture2->setAccessibleName(
+        QStringLiteral("Снимка: ") + MineralCatalogue::instance().name(index));
 }

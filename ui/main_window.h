@@ -55,11 +55,11 @@ private:
 
     PairQuiz m_quiz;
 
-    std::array<QLabel *, 4> m_label1{};
-    std::array<QPushButton *, 2> m_command1{};
-    std::array<QGroupBox *, 2> m_frame1{};
-    std::array<QRadioButton *, 10> m_option1{};
-    std::array<QRadioButton *, 10> m_option2{};
+    std::array<QLabel *, 4> m_label1 {};
+    std::array<QPushButton *, 2> m_command1 {};
+    std::array<QGroupBox *, 2> m_frame1 {};
+    std::array<QRadioButton *, 10> m_option1 {};
+    std::array<QRadioButton *, 10> m_option2 {};
     QButtonGroup *m_option1Group = nullptr;
     QButtonGroup *m_option2Group = nullptr;
     QLabel *m_picture2 = nullptr;
