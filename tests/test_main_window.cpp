@@ -1,5 +1,6 @@
 #include "main_window.h"
 #include "mineral_catalogue.h"
+#include "window_driver.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,15 +18,7 @@ namespace {
 
 const QString wrong = QStringLiteral("Грешен отговор - опитайте отново.\r\n");
 
-template<typename W>
-W *control(QWidget *form, const char *array, int index)
-{
-    for (W *w : form->findChildren<W *>(QLatin1String(array))) {
-        if (w->property("index").toInt() == index)
-            return w;
-    }
-    return nullptr;
-}
+using driver::control;
 
 } // namespace
 
@@ -43,11 +36,7 @@ class MainWindowTest : public QObject
     QLabel *picture() { return form->findChild<QLabel *>(QStringLiteral("Picture2")); }
     QPlainTextEdit *text() { return form->findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
 
-    // Near the indicator: a click in the middle of a wide radio button may miss its caption.
-    static void click(QAbstractButton *b)
-    {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 10));
-    }
+    static void click(QAbstractButton *b) { driver::click(b); }
 
     // In logical pixels, so the same checks hold at any scale factor.
     static QColor pixelAt(QWidget *w, QPoint p)

@@ -1,0 +1,202 @@
+// Cost of one user action through the real window, including repainting it: each action is
+// timed from the input event to the end of its repaint, either by the event loop (only what
+// changed, as the pupil sees it) or forced synchronously for the whole window (an upper bound).
+//
+//   tvirdex_action_bench [rounds=200]
+//
+// A round plays a full game: every mineral, a wrong value (evaluated), the right value
+// (evaluated), and finally "Чисти". Uses the display when there is one, else offscreen.
+
+#include "main_window.h"
+#include "window_driver.h"
+
+#include <QElapsedTimer>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Paint events reaching the window, so a figure "with the event loop's repaint" is known to
+// include a paint.
+class PaintCounter : public QObject
+{
+public:
+    qint64 count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Per kind of action: the action alone, the action followed by the event loop repainting what
+// it changed (what the pupil gets), and the action followed by a forced synchronous repaint of
+// the whole window (an upper bound). Alternate rounds use the two ways of repainting.
+class Timings
+{
+public:
+    enum Repaint { EventLoop, WholeWindow };
+
+    Timings(QWidget *form, const PaintCounter &paints)
+        : m_form(form)
+        , m_paints(paints)
+    { }
+
+    Repaint mode = EventLoop;
+    bool unpainted = false; // an event-loop sample that changed something but painted nothing
+
+    void time(const std::string &kind, const std::function<void()> &action)
+    {
+        const qint64 paintsBefore = m_paints.count;
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        const qint64 actionNs = timer.nsecsElapsed();
+        if (mode == WholeWindow)
+            m_form->repaint();
+        else
+            QCoreApplication::processEvents();
+        const qint64 totalNs = timer.nsecsElapsed();
+        if (mode == EventLoop && kind != "repaint only" && m_paints.count == paintsBefore)
+            unpainted = true;
+        // Whatever is still pending (a display's replies) is handled outside the clock.
+        QCoreApplication::processEvents();
+
+        auto [it, added] = m_samples.try_emplace(kind);
+        if (added)
+            m_order.push_back(kind);
+        it->second.action.push_back(actionNs / 1e6);
+        (mode == WholeWindow ? it->second.whole : it->second.loop).push_back(totalNs / 1e6);
+    }
+
+    // One row per kind, in the order the kinds first appeared: medians, p90 in brackets.
+    void print() const
+    {
+        std::printf("%-22s %7s %16s %20s %20s\n", "ms per action", "samples", "action alone",
+            "+ event-loop paint", "+ whole repaint");
+        for (const std::string &kind : m_order) {
+            const Samples &s = m_samples.at(kind);
+            const Quantiles a(s.action), l(s.loop), w(s.whole);
+            std::printf("%-22s %7zu %7.3f (%6.3f) %10.3f (%6.3f) %10.3f (%6.3f)\n", kind.c_str(),
+                s.action.size(), a.median, a.p90, l.median, l.p90, w.median, w.p90);
+            if (kind == "repaint only") {
+                std::printf(
+                    "RESULT\trepaint of the whole window alone (median of %zu)\t%.3f ms\t-\t-\n",
+                    w.n, w.median);
+                continue;
+            }
+            std::printf("RESULT\t%s: with repaint of the whole window (median of %zu)\t%.3f ms\t< "
+                        "1 ms\t%s\n",
+                kind.c_str(), w.n, w.median, w.median < 1.0 ? "met" : "MISSED");
+            std::printf(
+                "RESULT\t%s: with the event loop's repaint (median of %zu)\t%.3f ms\t< 1 ms\t%s\n",
+                kind.c_str(), l.n, l.median, l.median < 1.0 ? "met" : "MISSED");
+        }
+    }
+
+private:
+    struct Samples
+    {
+        std::vector<double> action, loop, whole;
+    };
+
+    struct Quantiles
+    {
+        explicit Quantiles(std::vector<double> v)
+            : n(v.size())
+        {
+            if (v.empty())
+                return;
+            std::sort(v.begin(), v.end());
+            median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+            p90 = v[std::min(n - 1, std::size_t(0.9 * double(n)))];
+        }
+        std::size_t n = 0;
+        double median = 0;
+        double p90 = 0;
+    };
+
+    QWidget *m_form;
+    const PaintCounter &m_paints;
+    std::map<std::string, Samples> m_samples;
+    std::vector<std::string> m_order;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        driver::defaultToOffscreen();
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStringList args = QCoreApplication::arguments();
+    bool ok = true;
+    const int rounds = args.size() > 1 ? args[1].toInt(&ok) : 200;
+    if (!ok || rounds < 1) {
+        std::fprintf(stderr, "usage: tvirdex_action_bench [rounds=200]\n");
+        return 2;
+    }
+
+    Tvirdex form;
+    driver::Controls c;
+    if (!driver::openWindow(form, c))
+        return 1;
+
+    PaintCounter paints;
+    app.installEventFilter(&paints);
+    Timings timings(&form, paints);
+    Timings scratch(&form, paints);
+    std::mt19937 rng(7);
+    std::array<int, 10> order {};
+    std::iota(order.begin(), order.end(), 0);
+    // Round 0 warms caches (glyphs, photos, style sheets) and is played but not kept.
+    for (int round = 0; round <= rounds; ++round) {
+        Timings &t = round == 0 ? scratch : timings;
+        t.mode = round % 2 ? Timings::WholeWindow : Timings::EventLoop;
+        t.time("repaint only", [] {});
+        std::shuffle(order.begin(), order.end(), rng);
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const int i = order[k];
+            t.time("choose mineral", [&] { driver::click(c.mineral[i]); });
+            if (k + 1 < order.size()) {
+                const int wrong = order[k + 1];
+                t.time("choose hardness", [&] { driver::click(c.hardness[wrong]); });
+                t.time("evaluate, wrong pair", [&] { driver::click(c.evaluate); });
+            }
+            t.time("choose hardness", [&] { driver::click(c.hardness[i]); });
+            t.time("evaluate, right pair", [&] { driver::click(c.evaluate); });
+        }
+        // Timings of a game that went wrong would measure something else.
+        if (driver::counterValue(c.correct) != 10) {
+            std::fprintf(stderr, "round %d ended with '%s' correct instead of 10\n", round,
+                qPrintable(c.correct->text()));
+            return 1;
+        }
+        t.time("start over", [&] { driver::click(c.clear); });
+        if (driver::counterValue(c.correct) != 0 || !c.mineral[0]->isEnabled()) {
+            std::fprintf(stderr, "the window did not start over\n");
+            return 1;
+        }
+    }
+
+    if (timings.unpainted) {
+        std::fprintf(
+            stderr, "an action left the window unpainted; the timings would omit painting\n");
+        return 1;
+    }
+    std::printf("platform %s, %d rounds (medians, p90 in brackets)\n",
+        qPrintable(QGuiApplication::platformName()), rounds);
+    timings.print();
+    return 0;
+}
