@@ -8,12 +8,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleOption>
 #include <qdrawutil.h>
 
 namespace {
@@ -62,24 +60,21 @@ QString buttonStyle(const QColor &face)
 
 // A group frame drawn flat in its own colour: an etched border whose top runs through the middle
 // of the caption, the caption on a patch of the frame's colour. Styles would tint the inside.
-class EtchedFrameStyle : public QProxyStyle
+class EtchedFrame : public QGroupBox
 {
 public:
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
-        QPainter *painter, const QWidget *widget) const override
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
     {
-        const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-        if (control != CC_GroupBox || !box) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
-            return;
-        }
-        const QFontMetrics &fm = box->fontMetrics;
-        qDrawShadeRect(
-            painter, box->rect.adjusted(0, fm.height() / 2, 0, 0), box->palette, true, 1);
-        const QRect caption(6, 0, fm.horizontalAdvance(box->text) + 4, fm.height());
-        painter->fillRect(caption, box->palette.window());
-        painter->setPen(box->palette.color(QPalette::WindowText));
-        painter->drawText(caption, Qt::AlignCenter, box->text);
+        QPainter painter(this);
+        const QFontMetrics fm = fontMetrics();
+        qDrawShadeRect(&painter, rect().adjusted(0, fm.height() / 2, 0, 0), palette(), true, 1);
+        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
     }
 };
 
@@ -179,16 +174,11 @@ void Tvirdex::buildControls()
     }
 
     // Element 1 holds the hardness column, element 0 the minerals.
-    m_frame1[1] = makeControl<QGroupBox>(this, "Frame1", 1, {8, 32, 97, 225});
+    m_frame1[1] = makeControl<EtchedFrame>(this, "Frame1", 1, {8, 32, 97, 225});
     m_frame1[1]->setTitle(QStringLiteral("Позиция"));
-    m_frame1[0] = makeControl<QGroupBox>(this, "Frame1", 0, {152, 32, 137, 225});
+    m_frame1[0] = makeControl<EtchedFrame>(this, "Frame1", 0, {152, 32, 137, 225});
     m_frame1[0]->setTitle(QStringLiteral("Минерал"));
-    // Styles tint the inside of a group box; the frames keep the window's flat colour and get a
-    // plain etched border instead.
-    auto *frameStyle = new EtchedFrameStyle;
-    frameStyle->setParent(this);
     for (QGroupBox *frame : m_frame1) {
-        frame->setStyle(frameStyle);
         paintBackground(frame, windowColour);
         QPalette p = frame->palette();
         p.setColor(QPalette::Dark, QColor(128, 128, 128));
