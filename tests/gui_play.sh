@@ -43,6 +43,7 @@ click 168 242 # "Флуорит": frame at 152,32, button at 8,200, near its ind
 click 24 122  # "4": frame at 8,32, button at 8,80
 click 52 12   # "Изведи"
 import -window root "$out/gui-play.png"
+import -frame -window "$wid" "$out/gui-window.png" # what the README shows
 [ "$(colours "$out/gui-play.png" 332 44 100 80)" -gt 50 ] || fail "no photo shown"
 [ "$(colours "$out/gui-play.png" 346 234 61 21)" -gt 1 ] || fail "attempts counter still empty"
 [ "$(colours "$out/gui-play.png" 410 234 61 21)" -gt 1 ] || fail "correct counter still empty"
