@@ -2,7 +2,6 @@
 
 #include "mineral_catalogue.h"
 
-#include <QAccessible>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
