@@ -280,32 +280,55 @@ private slots:
         QCOMPARE(form->messageText(), odd);
     }
 
-    void keyboardAlonePlaysAPair()
+    // Keyboard only, as a pupil without a mouse: Tab until the focus is in the wanted column,
+    // Space to pick the focused button, arrows to walk to the wanted one.
+    void tabTo(const char *array, int limit = 30)
     {
-        // Tab from the message area into the hardness column, arrows to "4", Space picks it.
+        while (limit-- > 0 && QApplication::focusWidget()->objectName() != QLatin1String(array))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(array));
+    }
+    void pickByKeys(QRadioButton *target)
+    {
+        auto *focused = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+        QVERIFY(focused);
+        if (!focused->isChecked())
+            QTest::keyClick(focused, Qt::Key_Space);
+        for (int n = 0; n < 10 && !target->isChecked(); ++n) {
+            const bool down = target->y() > QApplication::focusWidget()->y();
+            QTest::keyClick(QApplication::focusWidget(), down ? Qt::Key_Down : Qt::Key_Up);
+        }
+        QVERIFY(target->isChecked());
+    }
+
+    void keyboardAlonePlaysTheWholeQuiz()
+    {
+        // From the message area, where the focus starts: into the hardness column first.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), hardness(0));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(hardness(0)->isChecked());
-        for (int n = 0; n < 3; ++n)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QVERIFY(hardness(3)->isChecked());
-        QCOMPARE(picture()->pixmap().height(), catalogue.entry(3).photoHeight);
+        for (int i : {3, 0, 9, 5, 1, 8, 2, 7, 4, 6}) {
+            tabTo("Option2");
+            pickByKeys(hardness(i));
+            QCOMPARE(picture()->pixmap().height(), catalogue.entry(qint16(i)).photoHeight);
+            tabTo("Option1");
+            pickByKeys(mineral(i));
+            tabTo("Command1");
+            QCOMPARE(QApplication::focusWidget(), command(0));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY2(form->messageText().startsWith(QStringLiteral("Правилно!")),
+                qPrintable(form->messageText()));
+            QVERIFY(!mineral(i)->isEnabled() && !hardness(i)->isEnabled());
+        }
+        QCOMPARE(label(2)->text(), QStringLiteral("10"));
+        QCOMPARE(label(3)->text(), QStringLiteral("10"));
 
-        // On to the mineral column: "Апатит" is on top, "Флуорит" (index 3) at the bottom.
+        // With every pair retired, Tab reaches "Чисти", and Space starts over.
+        tabTo("Command1");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget *focus = QApplication::focusWidget();
-        QVERIFY(focus == mineral(4) || focus->objectName() == QStringLiteral("Option1"));
-        QTest::keyClick(focus, Qt::Key_Space);
-        for (int n = 0; n < 9; ++n)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QVERIFY(mineral(3)->isChecked());
-
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), command(0));
+        QCOMPARE(QApplication::focusWidget(), command(1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(label(3)->text(), QStringLiteral("1"));
-        QVERIFY(form->messageText().startsWith(QStringLiteral("Правилно!")));
+        QCOMPARE(label(3)->text(), QStringLiteral("0"));
+        checkPristineButtons();
     }
 
     void accessibleNames()

@@ -312,6 +312,23 @@ void Tvirdex::deselect(QButtonGroup *group, QAbstractButton *button)
     group->setExclusive(false);
     button->setChecked(false);
     group->setExclusive(true);
+    keepTabStop(group);
+}
+
+void Tvirdex::keepTabStop(QButtonGroup *group)
+{
+    // Qt leaves the Tab key only on the checked button of an exclusive group. With none checked
+    // (at start, after a match) the group would drop out of the Tab order, so its topmost
+    // enabled button becomes the Tab stop and the keyboard can still reach the column.
+    if (group->checkedButton())
+        return;
+    QAbstractButton *top = nullptr;
+    for (QAbstractButton *b : group->buttons()) {
+        if (b->isEnabled() && (!top || b->y() < top->y()))
+            top = b;
+    }
+    for (QAbstractButton *b : group->buttons())
+        b->setFocusPolicy(b == top ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Tvirdex::deselectMineral(qint16 index)
@@ -327,11 +344,13 @@ void Tvirdex::deselectHardness(qint16 index)
 void Tvirdex::setMineralEnabled(qint16 index, bool enabled)
 {
     m_option1[index]->setEnabled(enabled);
+    keepTabStop(m_option1Group);
 }
 
 void Tvirdex::setHardnessEnabled(qint16 index, bool enabled)
 {
     m_option2[index]->setEnabled(enabled);
+    keepTabStop(m_option2Group);
 }
 
 void Tvirdex::showPhoto(qint16 index)

@@ -52,6 +52,7 @@ private:
 
     void buildControls();
     static void deselect(QButtonGroup *group, QAbstractButton *button);
+    static void keepTabStop(QButtonGroup *group);
 
     PairQuiz m_quiz;
 
