@@ -1,56 +1,182 @@
 // Diamond (hardness 10): a rough octahedral crystal as it comes from the
-// ground. Slightly bulging faces and a very high refractive index give the
-// hard, bright "adamantine" lustre and flashes of spectral colour.
+// ground, still bedded in a lump of its dark host rock. Narrow bevels along
+// the edges and shallow triangular pits ("trigons") on one face are the
+// marks a natural stone carries. A very high refractive index with strong
+// dispersion gives the hard, bright "adamantine" lustre and spectral fire.
 
 #include "studio.inc"
 
-Studio_Camera(<0, 0.7, 0>, 7.2, 30, 0, 24)
+#declare Tent = 1.5;     // brightness of the light tent below
 
-// A ring of small lamps the camera does not see, like a jeweller's light
-// box: a diamond only sparkles when it has bright points to reflect.
+Studio_Camera(<0, 0.8, 0>, 7.6, 26, 0, 24)
+
+// Diamond only sparkles when it has bright things to reflect, and only
+// looks hard when there are dark things beside them: a ring of small lamps,
+// a few white cards and a striped tent, all invisible to the camera.
 union {
   #for (I, 0, 11)
-    sphere { <0, 0, 0>, 0.35
-             translate <5, 2.5 + 2 * mod(I, 2), 0>
+    sphere { <0, 0, 0>, 0.18
+             translate <5, 2.0 + 2.5 * mod(I, 2), 0>
              rotate y * (I * 30 + 10) }
   #end
-  pigment { color rgb 6 }
+  pigment { color rgb 14 }
+  finish { Softbox_Finish }
+  no_image
+  no_shadow
+}
+union {
+  // overhead card: the top faces mirror it as a bright window
+  box { <-1.4, -0.02, -1.0>, <1.4, 0.02, 1.0> rotate x * 18 translate <0.3, 6, 2.2> }
+  // cards low down at the sides, lit faces for the steep facets
+  box { <-0.02, -0.9, -1.6>, <0.02, 0.9, 1.6> rotate y * 30 translate <-4.5, 1.2, -1> }
+  box { <-0.02, -0.9, -1.6>, <0.02, 0.9, 1.6> rotate y * -30 translate <4.5, 1.6, 1.5> }
+  pigment { color rgb 1.6 }
+  finish { Softbox_Finish }
+  no_image
+  no_shadow
+}
+// A light tent round the whole set, striped with dark bars: every facet
+// then mirrors either white or black, the hard contrast of a real stone.
+sphere {
+  0, 40
+  hollow
+  pigment {
+    radial frequency 7
+    color_map {
+      [0.00 color rgb Tent]
+      [0.7 color rgb Tent]
+      [0.7 color rgb 0.01]
+      [1.00 color rgb 0.01]
+    }
+    rotate y * 8
+  }
   finish { Softbox_Finish }
   no_image
   no_shadow
 }
 
-#declare Octahedron = isosurface {
-  // faces bow outwards a little, as on natural stones
-  function { abs(x) + abs(y) + abs(z) + 0.12 * (x * x + y * y + z * z) - 1.12 }
-  contained_by { box { -1.05, 1.05 } }
-  max_gradient 2.2
-  accuracy 0.0005
+// --------------------------------------------------------------- crystal ---
+// Octahedron with vertices at distance 1 from the centre; the edges carry
+// narrow dodecahedral bevels and the tips small cube faces, as resorption
+// rounds off a natural stone.
+#declare Oct_D = 1 / sqrt(3);
+#declare Crystal_Shape = intersection {
+  #for (I, 0, 7)
+    plane { <1 - 2 * mod(I, 2), 1 - 2 * mod(div(I, 2), 2), 1 - 2 * div(I, 4)>, Oct_D }
+  #end
+  #for (I, 0, 5)
+    #local B = array[6] { <1, 1, 0>, <1, -1, 0>, <1, 0, 1>, <1, 0, -1>, <0, 1, 1>, <0, 1, -1> }
+    plane { B[I], 0.655 }
+    plane { -B[I], 0.655 }
+  #end
+  box { -0.9, 0.9 }
+}
+
+// The pits are cut with the face <1, 1, 1> turned straight up, where it is
+// the plane y = Oct_D.
+#declare Lie = transform { Reorient_Trans(<1, 1, 1>, y) }
+
+// Trigons: shallow pits on that face, pointing the opposite way to the
+// face's own triangle, as they do on real stones. Centre (in the face plane,
+// relative to its middle), size (inradius) and the slope of their walls.
+#macro Trigon(C, R, Slope)
+  intersection {
+    #for (J, 0, 2)
+      #local V = vtransform(<(J = 0), (J = 1), (J = 2)>, Lie);
+      #local H = vnormalize(<V.x, 0, V.z>);
+      #local K = vnormalize(H * sin(radians(Slope)) - y * cos(radians(Slope)));
+      plane { K, 0 }
+    #end
+    translate <C.x, Oct_D - R * tan(radians(Slope)), C.z>
+  }
+#end
+
+#declare Diamond_Texture = texture {
+  pigment { color rgbf <1, 1, 0.985, 0.96> }
+  finish {
+    ambient 0 diffuse 0.04
+    specular 0.7 roughness 0.0006
+    reflection { 0.17, 1 fresnel on }
+    conserve_energy
+  }
+}
+#declare Diamond_Interior = interior {
+  ior 2.42
+  dispersion 1.08
+  dispersion_samples 7
+  fade_distance 5
+  fade_power 1001
+  fade_color srgb <1.0, 0.97, 0.90>
+}
+
+#declare Crystal = difference {
+  object { Crystal_Shape transform { Lie } }
+  object { Trigon(<0.05, 0, 0.02>, 0.11, 28) }
+  object { Trigon(<-0.16, 0, 0.10>, 0.06, 28) }
+  object { Trigon(<0.13, 0, -0.15>, 0.05, 28) }
+}
+
+// The pose: back to the upright octahedron (a tip straight up), turned so
+// the pitted face looks at the camera, then leaning a little, its lower
+// tip bedded in a lump of matrix.
+#declare Pose = transform {
+  transform { Lie inverse }
+  rotate y * 150
+  rotate <-12, 0, 14>
+  scale 0.8
+  translate <0.05, 0.95, 0>
 }
 
 object {
-  Octahedron
+  Crystal
+  texture { Diamond_Texture }
+  interior { Diamond_Interior }
+  no_shadow
+  transform { Pose }
+}
+
+// A clear stone still throws a shadow, dark at the contact and lighter where
+// light comes through: a slightly smaller copy seen only by the lights.
+object {
+  Crystal_Shape
+  scale 0.92
+  pigment { color rgbf <0.9, 0.9, 0.85, 0.5> }
+  no_image
+  no_reflection
+  transform { Pose }
+}
+
+// Kimberlite: a dark, greenish-grey host rock, so the colourless stone
+// stands out against it.
+// Broken faces cut across rounded lumps make it look freshly split.
+#declare Rnd = seed(11);
+intersection {
+  blob {
+    threshold 0.5
+    #for (I, 0, 11)
+      #local P = <rand(Rnd) * 2 - 1, rand(Rnd) * 0.8 - 0.4, rand(Rnd) * 2 - 1> * <0.55, 0.3, 0.45>;
+      sphere { P * 0.8, 0.34 + 0.22 * rand(Rnd), 1 scale <1, 0.7 + 0.5 * rand(Rnd), 1> }
+    #end
+  }
+  #for (I, 0, 6)
+    #local N = vrotate(x, <0, 0, 10 + 50 * rand(Rnd)>);
+    plane { vrotate(N, y * (I * 51 + 30 * rand(Rnd))), 0.5 + 0.1 * rand(Rnd) }
+  #end
+  scale <1.3, 0.62, 1.05>
+  rotate y * -15
   texture {
-    pigment { color rgbf <1, 1, 0.97, 0.985> }
-    normal { bumps 0.02 scale 0.15 }   // faint etch marks
-    finish {
-      ambient 0 diffuse 0.02
-      specular 1 roughness 0.0008
-      reflection { 0.12, 1 fresnel on }
-      conserve_energy
+    pigment {
+      granite
+      color_map {
+        [0.00 color srgb <0.26, 0.31, 0.28>]
+        [0.50 color srgb <0.37, 0.42, 0.37>]
+        [0.75 color srgb <0.20, 0.24, 0.22>]
+        [1.00 color srgb <0.50, 0.53, 0.47>]
+      }
+      scale 0.3
     }
+    normal { granite 0.9 scale 0.1 }
+    finish { ambient 0 diffuse 0.8 specular 0.08 roughness 0.04 }
   }
-  interior {
-    ior 2.42
-    dispersion 1.044
-    dispersion_samples 5
-    fade_distance 4
-    fade_power 1001
-    fade_color srgb <1.0, 0.94, 0.80>
-  }
-  // lie on one face, turned so an edge points at the camera
-  Reorient_Trans(<1, 1, 1>, y)
-  rotate y * 20
-  rotate x * -12
-  translate y * 0.72
+  translate <0, 0.24, 0.05>
 }
