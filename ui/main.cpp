@@ -22,7 +22,6 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral(TVIRDEX_PUBLISHER));
     QApplication::setOrganizationDomain(QStringLiteral(TVIRDEX_PUBLISHER_URL));
     QGuiApplication::setDesktopFileName(QStringLiteral(TVIRDEX_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tvirdex.png")));
     // One look on every desktop, so the colours drawn are the colours chosen.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 

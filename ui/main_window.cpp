@@ -240,6 +240,8 @@ void Tvirdex::buildControls()
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_text1->setFocus();
+    keepTabStop(m_option1Group);
+    keepTabStop(m_option2Group);
 }
 
 void Tvirdex::FormLoad()
@@ -308,6 +310,9 @@ void Tvirdex::setCorrectText(const QString &text)
 
 void Tvirdex::deselect(QButtonGroup *group, QAbstractButton *button)
 {
+    // Start-over writes all twenty buttons; only a change needs the work below.
+    if (!button->isChecked())
+        return;
     // An exclusive group refuses to uncheck its checked button, so lift exclusivity for the write.
     group->setExclusive(false);
     button->setChecked(false);
@@ -341,16 +346,22 @@ void Tvirdex::deselectHardness(qint16 index)
     deselect(m_option2Group, m_option2[index]);
 }
 
+void Tvirdex::setButtonEnabled(QButtonGroup *group, QAbstractButton *button, bool enabled)
+{
+    if (button->isEnabled() == enabled)
+        return;
+    button->setEnabled(enabled);
+    keepTabStop(group);
+}
+
 void Tvirdex::setMineralEnabled(qint16 index, bool enabled)
 {
-    m_option1[index]->setEnabled(enabled);
-    keepTabStop(m_option1Group);
+    setButtonEnabled(m_option1Group, m_option1[index], enabled);
 }
 
 void Tvirdex::setHardnessEnabled(qint16 index, bool enabled)
 {
-    m_option2[index]->setEnabled(enabled);
-    keepTabStop(m_option2Group);
+    setButtonEnabled(m_option2Group, m_option2[index], enabled);
 }
 
 void Tvirdex::showPhoto(qint16 index)

@@ -52,6 +52,7 @@ private:
 
     void buildControls();
     static void deselect(QButtonGroup *group, QAbstractButton *button);
+    static void setButtonEnabled(QButtonGroup *group, QAbstractButton *button, bool enabled);
     static void keepTabStop(QButtonGroup *group);
 
     PairQuiz m_quiz;
