@@ -16,8 +16,6 @@ struct MineralEntry
     QString photo;           // resource path of the JPEG photo
     int photoHeight = 0;     // pixels; every photo is 100 pixels wide
     int mineralRow = 0;      // 1..10, Bulgarian alphabetical order in the mineral column
-
-    int hardnessRow() const { return index + 1; }
 };
 
 // The ten Mohs reference minerals, built into the program and read-only.
@@ -25,7 +23,6 @@ class MineralCatalogue
 {
 public:
     static constexpr int count = 10;
-    static constexpr int photoWidth = 100;
 
     static const MineralCatalogue &instance();
 

@@ -61,12 +61,7 @@ QString FormatNumber(double value)
 }
 
 PairQuiz::PairQuiz(QuizView &view)
-    : PairQuiz(view, MineralCatalogue::instance())
-{ }
-
-PairQuiz::PairQuiz(QuizView &view, const MineralCatalogue &catalogue)
     : m_view(view)
-    , m_catalogue(catalogue)
 { }
 
 void PairQuiz::ResetChoices()
@@ -103,7 +98,8 @@ void PairQuiz::EvaluatePair()
     if (m_selectedHardness == m_selectedMineral && m_selectedMineral + m_selectedHardness >= 0) {
         const qint16 matched = m_selectedMineral;
         m_view.setMessageText(CorrectMessage + LineBreak);
-        m_view.setMessageText(m_view.messageText() + m_catalogue.description(matched) + LineBreak);
+        m_view.setMessageText(
+            m_view.messageText() + MineralCatalogue::instance().description(matched) + LineBreak);
         m_view.deselectMineral(matched);
         m_view.deselectHardness(matched);
         m_view.setMineralEnabled(matched, false);

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class MineralCatalogue;
-
 // The screen operations the quiz needs. The window implements them on its controls; tests
 // implement them on plain data, so the quiz runs without any window.
 class QuizView
@@ -46,7 +44,6 @@ public:
     static const QString LineBreak;
 
     explicit PairQuiz(QuizView &view);
-    PairQuiz(QuizView &view, const MineralCatalogue &catalogue);
 
     void ResetChoices();
     void ChooseMineral(qint16 index);
@@ -60,7 +57,6 @@ public:
 
 private:
     QuizView &m_view;
-    const MineralCatalogue &m_catalogue;
     qint16 m_selectedMineral = NoChoice;
     qint16 m_selectedHardness = NoChoice;
 };

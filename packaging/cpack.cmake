@@ -1,7 +1,7 @@
 # A Debian package whose dependencies are read off the shared libraries the program really uses.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tvirdex)
-set(CPACK_PACKAGE_VERSION "1.00")
+set(CPACK_PACKAGE_VERSION "${TVIRDEX_VERSION}")
 set(CPACK_PACKAGE_VENDOR "${TVIRDEX_PUBLISHER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "School quiz on the Mohs scale of mineral hardness")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -6,6 +6,10 @@ root_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
 test_packages=(xvfb xauth binutils xdotool x11-utils imagemagick openbox wmctrl
                desktop-file-utils appstream dpkg-dev file strace fonts-dejavu-core)
+# The Windows build (MinGW-w64, Qt's source, the installer maker) and its tests under Wine.
+windows_build_packages=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix nsis)
+windows_test_packages=(wine wine64 python3-pefile xvfb xauth xdotool x11-utils imagemagick openbox
+                       wmctrl unzip tesseract-ocr tesseract-ocr-bul)
 
 # Installs the Debian packages that are not installed yet; does nothing when all are there.
 ensure_packages() {

@@ -17,7 +17,7 @@ ${TVIRDEX_WRAP:-} "$exe" &
 app=$!
 trap cleanup EXIT
 
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name 'твърдост на минералите' | head -n 1)
+wid=$(timeout 20 xdotool search --sync --onlyvisible --class Tvirdex | head -n 1)
 [ -n "$wid" ] || fail "no window appeared"
 sleep 0.5
 

@@ -2,7 +2,7 @@
 # Builds the Debian package, checks what it holds and what it depends on, then installs it for
 # real, starts the installed program on an X server, and removes it again.
 set -euo pipefail
-build=$1
+build=$1 version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cd "$build"
@@ -19,7 +19,7 @@ for path in ./usr/bin/Tvirdex \
     ./usr/share/icons/hicolor/256x256/apps/bg.tvirdex.Tvirdex.png; do
     grep -q " $path\$" <<<"$contents" || fail "$path missing from the package"
 done
-[ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || fail "version is not 1.00"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do

@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tvirdex"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TVIRDEX_VERSION));
     QApplication::setOrganizationName(QStringLiteral(TVIRDEX_PUBLISHER));
     QApplication::setOrganizationDomain(QStringLiteral(TVIRDEX_PUBLISHER_URL));
     QGuiApplication::setDesktopFileName(QStringLiteral(TVIRDEX_APP_ID));

@@ -42,20 +42,29 @@ void paintBackground(QWidget *w, const QColor &colour)
     w->setAutoFillBackground(true);
 }
 
-// Styles draw push buttons from gradients; a style sheet with a border is the portable way to
-// get an exact face colour, and every state needs its own rule or the style repaints it.
-QString buttonStyle(const QColor &face)
+// A push button whose face is exactly its colour in every state: a flat face inside a thin dark
+// border (two pixels, black, while it has the focus), darker while pressed, the caption centred
+// and grey when disabled. Styles draw faces from gradients, and a style sheet would bring the
+// whole style-sheet engine in for two buttons.
+class FaceButton : public QPushButton
 {
-    const QString c = face.name();
-    const QString pressed = face.darker(115).name();
-    return QStringLiteral("QPushButton { background-color: %1; color: black;"
-                          " border: 1px solid #404040; border-radius: 0px; }"
-                          "QPushButton:hover { background-color: %1; }"
-                          "QPushButton:focus { background-color: %1; border: 2px solid black; }"
-                          "QPushButton:pressed { background-color: %2; }"
-                          "QPushButton:disabled { background-color: %1; color: #808080; }")
-        .arg(c, pressed);
-}
+public:
+    using QPushButton::QPushButton;
+
+    QColor face;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const int border = hasFocus() ? 2 : 1;
+        painter.fillRect(rect(), hasFocus() ? QColor(Qt::black) : QColor(0x40, 0x40, 0x40));
+        painter.fillRect(
+            rect().adjusted(border, border, -border, -border), isDown() ? face.darker(115) : face);
+        painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+};
 
 // A group frame drawn flat in its own colour: an etched border whose top runs through the middle
 // of the caption, the caption on a patch of the frame's colour. Styles would tint the inside.
@@ -86,8 +95,7 @@ QString counterName(const QString &what, const QString &value)
 
 QString Tvirdex::windowTitleText()
 {
-    return QStringLiteral(TVIRDEX_PUBLISHER_URL)
-        + QStringLiteral("  Физика - твърдост на минералите");
+    return QStringLiteral(TVIRDEX_WINDOW_TITLE);
 }
 
 Tvirdex::Tvirdex(QWidget *parent)
@@ -112,12 +120,6 @@ Tvirdex::Tvirdex(QWidget *parent)
     font.setItalic(false);
     font.setUnderline(false);
     setFont(font);
-
-    const MineralCatalogue &catalogue = MineralCatalogue::instance();
-    for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
-        if (!m_picture1[i].load(catalogue.photo(i)))
-            qFatal("built-in photo %s is missing", qPrintable(catalogue.photo(i)));
-    }
 
     buildControls();
 
@@ -164,10 +166,10 @@ void Tvirdex::buildControls()
         {QStringLiteral("Чисти"), {432, 0, 73, 25}, clearColour},
     };
     for (int i = 0; i < 2; ++i) {
-        QPushButton *button = makeControl<QPushButton>(this, "Command1", i, commands[i].geometry);
+        auto *button = makeControl<FaceButton>(this, "Command1", i, commands[i].geometry);
         button->setText(commands[i].text);
         button->setAutoDefault(false);
-        button->setStyleSheet(buttonStyle(commands[i].face));
+        button->face = commands[i].face;
         connect(button, &QPushButton::clicked, this, [this, i] { Command1Click(qint16(i)); });
         m_command1[i] = button;
     }
@@ -366,7 +368,12 @@ void Tvirdex::setHardnessEnabled(qint16 index, bool enabled)
 
 void Tvirdex::showPhoto(qint16 index)
 {
-    m_picture2->setPixmap(m_picture1[index]);
+    // Decoded when first shown, so start-up pays for none; every later show shares that pixmap.
+    QPixmap &photo = m_picture1[index];
+    const QString &resource = MineralCatalogue::instance().photo(index);
+    if (photo.isNull() && !photo.load(resource))
+        qFatal("built-in photo %s is missing", qPrintable(resource));
+    m_picture2->setPixmap(photo);
     m_picture2->setAccessibleName(
         QStringLiteral("Снимка: ") + MineralCatalogue::instance().name(index));
 }

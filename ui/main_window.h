@@ -57,6 +57,18 @@ private:
 
     PairQuiz m_quiz;
 
+    // The controls keep the window's array names; what each is on screen:
+    //   m_label1[0]   the title «Твирдекс» at the top
+    //   m_label1[1]   the counter heading «Опити: Вярно»
+    //   m_label1[2]   the attempts counter (its text is the score's only store)
+    //   m_label1[3]   the correct-answers counter (likewise)
+    //   m_command1[0] «Изведи», judges the pair;  m_command1[1] «Чисти», starts over
+    //   m_frame1[1]   the «Позиция» frame, left: hardness buttons m_option2[i] = "i + 1"
+    //   m_frame1[0]   the «Минерал» frame, middle: mineral buttons m_option1[i] = name(i),
+    //                 standing at row mineralRow(i)
+    //   m_picture2    the visible photo display, right
+    //   m_text1       the message area at the bottom
+    //   m_picture1    not a control: the ten photos, each decoded once, when first shown
     std::array<QLabel *, 4> m_label1 {};
     std::array<QPushButton *, 2> m_command1 {};
     std::array<QGroupBox *, 2> m_frame1 {};
@@ -69,6 +81,6 @@ private:
 
     // The exact message as written: the text box shows CR LF as a line break but reads back LF.
     QString m_message;
-    // Each photo decoded once; showing one shares this pixmap.
+    // Each photo decoded on its first show; showing it again shares this pixmap.
     std::array<QPixmap, 10> m_picture1;
 };

@@ -1,0 +1,120 @@
+# Lays out the Windows program folder, then packs it as a zip and as an NSIS installer.
+# Run by the windows_package target, which passes every path.
+cmake_minimum_required(VERSION 3.25)
+
+set(stage ${OUT_DIR}/${NAME})
+file(REMOVE_RECURSE ${stage})
+file(MAKE_DIRECTORY ${stage})
+
+# The program and the two plugins it loads: the Windows platform and the JPEG reader for the
+# photos. Qt looks for plugin folders beside the executable.
+file(COPY ${EXE} DESTINATION ${stage})
+set(modules)
+foreach(entry IN LISTS PLUGINS)
+  string(REPLACE "=" ";" entry "${entry}")
+  list(GET entry 0 folder)
+  list(GET entry 1 plugin)
+  file(COPY ${plugin} DESTINATION ${stage}/${folder})
+  get_filename_component(plugin_name ${plugin} NAME)
+  list(APPEND modules ${stage}/${folder}/${plugin_name})
+endforeach()
+
+# Every DLL they import, and every DLL those import, found among Qt's and the compiler's (by
+# name without regard to case, as Windows looks them up); what is left must be Windows' own.
+foreach(dir IN LISTS SEARCH_DIRS)
+  file(GLOB candidates ${dir}/*.dll)
+  foreach(candidate IN LISTS candidates)
+    get_filename_component(name ${candidate} NAME)
+    string(TOLOWER ${name} name)
+    if(NOT DEFINED available_${name})
+      set(available_${name} ${candidate})
+    endif()
+  endforeach()
+endforeach()
+set(queue ${stage}/Tvirdex.exe ${modules})
+set(seen)
+while(queue)
+  list(POP_FRONT queue image)
+  execute_process(COMMAND ${OBJDUMP} -p ${image} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+  foreach(import IN LISTS imports)
+    string(REPLACE "DLL Name: " "" dll "${import}")
+    string(STRIP "${dll}" dll)
+    string(TOLOWER "${dll}" dll)
+    if(dll IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${dll})
+    string(REGEX REPLACE "\\.dll$" "" stem "${dll}")
+    if(DEFINED available_${dll})
+      file(COPY ${available_${dll}} DESTINATION ${stage} FOLLOW_SYMLINK_CHAIN)
+      get_filename_component(name ${available_${dll}} NAME)
+      list(APPEND queue ${stage}/${name})
+    elseif(NOT dll MATCHES "^(api|ext)-ms-" AND NOT EXISTS ${SYSTEM_LIB_DIR}/lib${stem}.a)
+      message(FATAL_ERROR "${image} imports ${dll}, which is neither packaged nor Windows' own")
+    endif()
+  endforeach()
+endwhile()
+file(GLOB_RECURSE binaries ${stage}/*.exe ${stage}/*.dll)
+execute_process(COMMAND ${STRIP} --strip-unneeded ${binaries} COMMAND_ERROR_IS_FATAL ANY)
+
+# What the LGPL and the runtime licences ask: the texts, and which Qt source this is.
+set(licenses ${stage}/licenses)
+file(MAKE_DIRECTORY ${licenses})
+configure_file(${SOURCE_DIR}/LICENSE ${stage}/LICENSE.txt COPYONLY)
+configure_file(${QT_PREFIX}/tvirdex-qt-source.txt ${licenses}/Qt-source.txt COPYONLY)
+configure_file(${QT_PREFIX}/licenses/debian-copyright.txt ${licenses}/Qt-copyright.txt COPYONLY)
+foreach(text LGPL-3.0-only GPL-2.0-only GPL-3.0-only)
+  if(EXISTS ${QT_PREFIX}/licenses/${text}.txt)
+    configure_file(${QT_PREFIX}/licenses/${text}.txt ${licenses}/${text}.txt COPYONLY)
+  endif()
+endforeach()
+configure_file(/usr/share/doc/gcc-mingw-w64-base/copyright ${licenses}/GCC-runtime-copyright.txt
+               COPYONLY)
+configure_file(/usr/share/doc/mingw-w64-x86-64-dev/copyright ${licenses}/MinGW-w64-copyright.txt
+               COPYONLY)
+
+# The portable zip: one folder, fixed timestamps, so equal inputs give equal bytes.
+file(REMOVE ${OUT_DIR}/${NAME}.zip)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT_DIR}/${NAME}.zip --format=zip
+                        --mtime=2026-12-08 ${NAME}
+                WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
+
+# The installer installs exactly these files and its uninstaller removes exactly these, so it
+# never deletes what it did not put there.
+file(GLOB_RECURSE files RELATIVE ${stage} ${stage}/*)
+list(SORT files)
+set(install_lines "")
+set(uninstall_lines "")
+set(dirs "")
+foreach(file IN LISTS files)
+  string(REPLACE "/" "\\" win "${file}")
+  get_filename_component(dir "${file}" DIRECTORY)
+  string(REPLACE "/" "\\" windir "${dir}")
+  if(dir AND NOT dir IN_LIST dirs)
+    list(APPEND dirs "${dir}")
+  endif()
+  string(APPEND install_lines "  SetOutPath \"$INSTDIR\\${windir}\"\n")
+  string(APPEND install_lines "  File \"${stage}/${file}\"\n")
+  string(APPEND uninstall_lines "  Delete \"$INSTDIR\\${win}\"\n")
+endforeach()
+list(REVERSE dirs)
+foreach(dir IN LISTS dirs)
+  string(REPLACE "/" "\\" windir "${dir}")
+  string(APPEND uninstall_lines "  RMDir \"$INSTDIR\\${windir}\"\n")
+endforeach()
+get_filename_component(nsi_dir ${NSI} DIRECTORY)
+file(WRITE ${nsi_dir}/install-files.nsh "${install_lines}")
+file(WRITE ${nsi_dir}/uninstall-files.nsh "${uninstall_lines}")
+
+set(size 0)
+foreach(file IN LISTS files)
+  file(SIZE ${stage}/${file} bytes)
+  math(EXPR size "${size} + ${bytes}")
+endforeach()
+math(EXPR size_kib "(${size} + 1023) / 1024")
+
+execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
+                        -DOUTFILE=${OUT_DIR}/${NAME}.exe ${NSI}
+                WORKING_DIRECTORY ${nsi_dir} COMMAND_ERROR_IS_FATAL ANY)
+message(STATUS "Windows packages: ${OUT_DIR}/${NAME}.zip, ${OUT_DIR}/${NAME}.exe")
