@@ -1,10 +1,11 @@
-// Calcite (hardness 3): a clear, faintly honey-coloured cleavage rhombohedron
-// lying on a card with a printed line, which it shows doubled - the classic
-// classroom demonstration of double refraction.
+// Calcite (hardness 3): a water-clear cleavage rhombohedron ("Iceland
+// spar") lying on a pale blue-grey card with a bold printed line, which it
+// shows doubled - the classic classroom demonstration of double refraction.
+// The view is close, so the doubled line is the first thing one sees.
 
 #include "studio.inc"
 
-Studio_Camera(<0, 0.35, 0.1>, 11, 58, -8, 24)
+Studio_Camera(<0, 0.35, 0.05>, 11, 66, -8, 21)
 
 // Edge vectors of the rhomb: three equal edges meeting at 101.9 degrees
 // around the three-fold axis (y), like a real cleavage piece.
@@ -17,8 +18,8 @@ Studio_Camera(<0, 0.35, 0.1>, 11, 58, -8, 24)
 #declare Rhomb_Raw = box {
   <0, 0, 0>, <1, 1, 1>
   // a cleavage slab: two long edges and a short one, as pieces usually break
-  matrix <A.x * 2.0, A.y * 2.0, A.z * 2.0,  B.x * 1.6, B.y * 1.6, B.z * 1.6,
-          C.x * 0.8, C.y * 0.8, C.z * 0.8,  0, 0, 0>
+  matrix <A.x * 2.0, A.y * 2.0, A.z * 2.0,  B.x * 1.7, B.y * 1.7, B.z * 1.7,
+          C.x * 1.0, C.y * 1.0, C.z * 1.0,  0, 0, 0>
 }
 // Lay it on a cleavage face (the one spanned by A and B), face up.
 #declare Face_N = vnormalize(vcross(A, B));
@@ -34,12 +35,12 @@ Studio_Camera(<0, 0.35, 0.1>, 11, 58, -8, 24)
   rotate y * 30
 }
 
-// The crystal: clear calcite with a touch of honey colour and a faint
-// internal cleavage veil, which real pieces nearly always have.
+// The crystal: clear calcite, a touch grey-yellow in its thickness, with a
+// faint internal cleavage veil, which real pieces nearly always have.
 object {
   Rhomb
   texture {
-    pigment { color rgbf <1.0, 0.96, 0.86, 0.97> }
+    pigment { color rgbf <1.0, 0.99, 0.96, 0.98> }
     finish {
       ambient 0 diffuse 0.02
       reflection { 0.02, 1 fresnel on }
@@ -64,10 +65,21 @@ object {
   }
   interior {
     ior 1.60
-    fade_distance 5
+    fade_distance 6
     fade_power 1001
-    fade_color srgb <1.0, 0.78, 0.45>
+    fade_color srgb <0.92, 0.86, 0.74>
   }
+}
+
+// A light room all round, seen by nothing but the crystal: the steep inner
+// faces mirror it, instead of the dark studio, so the crystal stays clear.
+sphere {
+  0, 40
+  hollow
+  pigment { color rgb 0.55 }
+  finish { Softbox_Finish }
+  no_image
+  no_shadow
 }
 
 // Where the card is seen through the crystal, the line appears twice.
@@ -79,14 +91,17 @@ object {
   #end
 }
 
+// A pale blue-grey card rather than a white one: against white the clear
+// crystal, which shows the card through itself, has almost no outline.
+#declare Card = <0.50, 0.58, 0.67>;
 #declare Line_Dir = 25;
 #declare Line = pigment {
   gradient x
   pigment_map {
-    [0.000 color srgb <0.06, 0.06, 0.07>]
-    [0.018 color srgb <0.06, 0.06, 0.07>]
-    [0.022 color srgb <0.80, 0.80, 0.77>]
-    [1.000 color srgb <0.80, 0.80, 0.77>]
+    [0.000 color srgb <0.04, 0.04, 0.05>]
+    [0.030 color srgb <0.04, 0.04, 0.05>]
+    [0.033 color srgb Card]
+    [1.000 color srgb Card]
   }
   translate -x * 0.02
   scale 6
@@ -94,14 +109,14 @@ object {
 #declare Line_Doubled = pigment {
   gradient x
   pigment_map {
-    [0.000 color srgb <0.06, 0.06, 0.07>]
-    [0.018 color srgb <0.06, 0.06, 0.07>]
-    [0.022 color srgb <0.80, 0.80, 0.77>]
-    [0.050 color srgb <0.80, 0.80, 0.77>]
-    [0.050 color srgb <0.16, 0.16, 0.17>]
-    [0.068 color srgb <0.16, 0.16, 0.17>]
-    [0.072 color srgb <0.80, 0.80, 0.77>]
-    [1.000 color srgb <0.80, 0.80, 0.77>]
+    [0.000 color srgb <0.07, 0.07, 0.08>]
+    [0.030 color srgb <0.07, 0.07, 0.08>]
+    [0.033 color srgb Card]
+    [0.070 color srgb Card]
+    [0.073 color srgb <0.10, 0.10, 0.11>]
+    [0.103 color srgb <0.10, 0.10, 0.11>]
+    [0.106 color srgb Card]
+    [1.000 color srgb Card]
   }
   translate -x * 0.02
   scale 6
@@ -109,7 +124,7 @@ object {
 
 // The card with the printed line.
 box {
-  <-2.1, 0, -1.5>, <2.1, 0.01, 1.5>
+  <-3.2, 0, -2.6>, <3.2, 0.01, 3.6>
   texture {
     pigment {
       object {

@@ -8,7 +8,7 @@
 
 #declare Tent = 1.5;     // brightness of the light tent below
 
-Studio_Camera(<0, 0.8, 0>, 7.6, 26, 0, 24)
+Studio_Camera(<0.12, 1.0, 0>, 7.6, 26, 0, 14.5)
 
 // Diamond only sparkles when it has bright things to reflect, and only
 // looks hard when there are dark things beside them: a ring of small lamps,
@@ -30,6 +30,9 @@ union {
   // cards low down at the sides, lit faces for the steep facets
   box { <-0.02, -0.9, -1.6>, <0.02, 0.9, 1.6> rotate y * 30 translate <-4.5, 1.2, -1> }
   box { <-0.02, -0.9, -1.6>, <0.02, 0.9, 1.6> rotate y * -30 translate <4.5, 1.6, 1.5> }
+  // and one at the front right, which the face turned that way mirrors:
+  // without it that face shows only the dark room and reads as a hole
+  box { <-0.02, -1.0, -1.2>, <0.02, 1.0, 1.2> rotate y * 15 translate <4.5, 1.6, -1.3> }
   pigment { color rgb 1.6 }
   finish { Softbox_Finish }
   no_image
@@ -121,7 +124,7 @@ sphere {
 // tip bedded in a lump of matrix.
 #declare Pose = transform {
   transform { Lie inverse }
-  rotate y * 150
+  rotate y * 158
   rotate <-12, 0, 14>
   scale 0.8
   translate <0.05, 0.95, 0>

@@ -5,7 +5,7 @@
 #include "studio.inc"
 #include "shapes.inc"
 
-Studio_Camera(<0, 0.9, 0>, 9.5, 26, 0, 24)
+Studio_Camera(<-0.12, 0.9, 0>, 9.5, 26, 0, 21)
 
 #declare Fluorite_Texture = texture {
   pigment { color rgbf <0.88, 0.75, 1.0, 0.95> }

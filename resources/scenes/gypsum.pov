@@ -1,93 +1,143 @@
-// Gypsum (hardness 2): a fan of selenite blades, clear to milky white with
-// a pearly sheen on their broad faces, growing from a little clay base.
+// Gypsum (hardness 2): a "swallowtail" twin of selenite, the twin most
+// typical of gypsum, lying flat on the table: one broad, thin plate whose
+// two halves meet along a straight line down the middle and end in a wide
+// V-shaped notch between two blunt "tails". It is milky white with the
+// soft pearly, satin sheen of gypsum's perfect cleavage; fine growth lines
+// run obliquely in each half, so they meet in a feather (chevron) pattern.
+// Thin sheets have flaked off the top, leaving low steps, and clay from
+// the ground it grew in is caught in its foot. A dark ground, a flat pose
+// and square tail ends keep it from looking like a group of quartz points.
 
+#declare Studio_Backdrop = <0.22, 0.25, 0.30>;
+#declare Studio_Shadow_Fill = 0.15;
 #include "studio.inc"
 
-Studio_Camera(<0, 1.05, 0>, 11.5, 22, 0, 24)
+Studio_Camera(<0, 0.1, 0.1>, 11.5, 52, 0, 14.5)
 
-// One bladed crystal along +y: flat, with the slanted monoclinic end.
-// Len: length; Wid: width; Thk: thickness.
-#macro Selenite(Len, Wid, Thk)
+// One half of the twin, lying in the plane y = 0..T, for x >= 0, running
+// along +z: width W, the tail's end at Top, the notch at Notch. The sides
+// are bevelled like a chisel, and the tail ends square, not in a point.
+#macro Twin_Half(W, Top, Notch, T, Foot)
+  #local Ear = W * 0.72;                           // where the notch edge meets the tail's end
   intersection {
-    box { <-Wid / 2, 0, -Thk / 2>, <Wid / 2, Len + Wid, Thk / 2> }
-    plane { <0.45, 1, 0>, Len * 0.9 }             // the slanted tip
-    plane { <-0.9, 1, 0>, Len * 0.98 }
-    plane { <1, 0, 0.35>, Wid / 2 }              // bevelled narrow sides
-    plane { <-1, 0, -0.35>, Wid / 2 }
+    plane { -x, 0 }
+    plane { vnormalize(<1, 0.7, 0>), vdot(vnormalize(<1, 0.7, 0>), <W, T * 0.5, 0>) }
+    plane { vnormalize(<1, -0.7, 0>), vdot(vnormalize(<1, -0.7, 0>), <W, T * 0.5, 0>) }
+    // the notch edge, from the twin line out to the tail
+    #local N = vnormalize(<-(Top - Notch), 0, Ear>);
+    plane { vnormalize(N + y * 0.6), vdot(vnormalize(N + y * 0.6), <0, T * 0.5, Notch>) }
+    plane { vnormalize(N - y * 0.6), vdot(vnormalize(N - y * 0.6), <0, T * 0.5, Notch>) }
+    // the blunt end of the tail, its outer corner rounded off a little
+    plane { z, Top }
+    plane { vnormalize(<1, 0, 1>), vdot(vnormalize(<1, 0, 1>), <W, 0, Top - W * 0.2>) }
+    // the foot, broken across where it grew from
+    // (Foot: how far up its outer corner the break runs)
+    plane { vnormalize(<0.15, 0, -1>), 0 }
+    plane { vnormalize(<Foot, 0, -W>), vdot(vnormalize(<Foot, 0, -W>), <W * 0.55, 0, 0>) }
+    plane { y, T }
+    plane { -y, 0 }
   }
 #end
 
-#declare Selenite_Texture = texture {
-  pigment {
-    // milky cleavage sheets and fibres running along the blade
-    gradient z
-    color_map {
-      [0.00 color rgbf <1.00, 0.99, 0.96, 0.80>]
-      [0.50 color rgbf <1.00, 0.99, 0.96, 0.80>]
-      [0.70 color rgbf <0.97, 0.96, 0.93, 0.35>]
-      [1.00 color rgbf <1.00, 0.99, 0.96, 0.80>]
-    }
-    warp { turbulence <0.1, 0.6, 0.1> }
-    scale <1, 2, 0.08>
-  }
-  normal { gradient x 0.08 scale 0.05 turbulence 0.2 }   // fine striations
-  finish {
-    ambient 0 diffuse 0.45
-    specular 0.6 roughness 0.008
-    reflection { 0.03, 0.5 fresnel on }
-    irid { 0.15 thickness 0.5 turbulence 0.4 }     // pearly play of colour
-    conserve_energy
-  }
+#declare Satin_Finish = finish {
+  ambient 0 diffuse 0.48
+  specular 0.6 roughness 0.05
+  brilliance 1.3
+  reflection { 0.03, 0.25 fresnel on }
+  irid { 0.05 thickness 0.5 turbulence 0.3 }      // the pearly play of colour
+  conserve_energy
 }
+// Milky, not glassy: light scatters in the cleavage sheets, so the plate
+// glows white rather than showing the dark table through it.
+#macro Selenite_Texture(Lines)
+  texture {
+    pigment {   // milkiest along the twin line, clearer towards the thin edges
+      gradient x
+      color_map {
+        [0.00 color rgbf <0.88, 0.86, 0.82, 0.22>]
+        [0.60 color rgbf <0.85, 0.84, 0.81, 0.35>]
+        [1.00 color rgbf <0.80, 0.80, 0.78, 0.60>]
+      }
+      warp { turbulence 0.1 }
+    }
+    // satin: fine, parallel growth lines give long streaky highlights
+    normal { gradient Lines 0.30 scale 0.05 turbulence 0.05 }
+    finish { Satin_Finish }
+  }
+  texture {   // coarser growth bands along the same lines, faintly grey
+    pigment {
+      gradient Lines
+      color_map {
+        [0.00 color rgbt <0.70, 0.69, 0.67, 1.0>]
+        [0.50 color rgbt <0.70, 0.69, 0.67, 1.0>]
+        [0.75 color rgbt <0.70, 0.69, 0.67, 0.55>]
+        [1.00 color rgbt <0.70, 0.69, 0.67, 1.0>]
+      }
+      warp { turbulence 0.08 }
+      scale 0.30
+    }
+    finish { Satin_Finish }
+  }
+  texture {   // clay caught in the foot of the crystal as it grew
+    pigment {
+      gradient z
+      color_map {
+        [0.00 color rgbt <0.60, 0.49, 0.36, 0.10>]
+        [0.10 color rgbt <0.64, 0.54, 0.42, 0.40>]
+        [0.30 color rgbt <0.70, 0.62, 0.50, 1.0>]
+        [0.85 color rgbt <0.70, 0.62, 0.50, 1.0>]   // (the turbulence wraps the foot round to here)
+        [1.00 color rgbt <0.60, 0.49, 0.36, 0.10>]
+      }
+      warp { turbulence 0.12 }
+      scale 3
+    }
+    finish { ambient 0 diffuse 0.5 }
+  }
+#end
 #declare Selenite_Interior = interior {
   ior 1.52
-  fade_distance 2
+  fade_distance 0.6
   fade_power 1001
-  fade_color srgb <0.97, 0.95, 0.90>
+  fade_color srgb <0.95, 0.93, 0.88>
 }
 
-#macro Blade(Len, Wid, Thk, Lean, Turn, Pos)
-  object {
-    Selenite(Len, Wid, Thk)
-    texture { Selenite_Texture }
-    interior { Selenite_Interior }
-    rotate z * Lean
-    rotate y * Turn
-    translate Pos
+#macro Swallowtail(W, Top, Notch, T)
+  union {
+    // the halves are not quite in one plane, so each catches the light
+    // differently and the twin line down the middle shows
+    object { Twin_Half(W, Top, Notch, T, 0.5) Selenite_Texture(<1, 0, 0.7>) rotate z * 4 }
+    object { Twin_Half(W, Top, Notch, T, 0.9) Selenite_Texture(<1, 0, 0.7>) scale <-1, 1, 1> rotate z * -4 }
   }
 #end
 
-union {
-  Blade(2.6, 0.62, 0.26,   6,  15, <0.05, 0, 0>)
-  Blade(2.2, 0.55, 0.24,  24, -25, <-0.2, 0, 0.1>)
-  Blade(2.0, 0.50, 0.22, -20,  30, <0.25, 0, -0.05>)
-  Blade(1.6, 0.46, 0.20,  42,  60, <-0.3, 0, -0.15>)
-  Blade(1.7, 0.44, 0.20, -40, -45, <0.3, 0, 0.2>)
-  Blade(1.3, 0.40, 0.18,  55, -70, <-0.35, 0, 0.25>)
-  Blade(1.2, 0.38, 0.18, -58,  80, <0.4, 0, -0.25>)
-  translate y * 0.25
-}
-
-// the base the blades grew from: clay with gypsum sand
-isosurface {
-  function {
-    sqrt(pow(x / 0.8, 2) + pow(y / 0.34, 2) + pow(z / 0.55, 2)) - 1
-    + 0.18 * f_noise3d(x * 2.5, y * 2.5, z * 2.5)
-  }
-  contained_by { box { <-1.3, -0.6, -1>, <1.3, 0.6, 1> } }
-  max_gradient 4
-  texture {
-    pigment {
-      granite
-      color_map {
-        [0.0 color srgb <0.66, 0.57, 0.46>]
-        [0.5 color srgb <0.78, 0.72, 0.62>]
-        [1.0 color srgb <0.55, 0.46, 0.37>]
-      }
-      scale 0.5
+#declare W = 0.92;
+#declare Top = 2.7;
+#declare Notch = 1.75;
+#declare T = 0.14;
+object {
+  union {
+    Swallowtail(W, Top, Notch, T)
+    // thinner cleavage sheets on top, each flaked off along its own crack,
+    // so the broad face steps down in terraces, as gypsum peels
+    intersection {
+      object { Swallowtail(W - 0.05, Top - 0.04, Notch - 0.03, 0.05) }
+      plane { vnormalize(<-0.3, 0, 1>), 1.55 }
+      translate y * (T + 0.003)
     }
-    normal { granite 0.6 scale 0.08 }
-    finish { ambient 0 diffuse 0.8 }
+    intersection {
+      object { Swallowtail(W - 0.10, Top - 0.08, Notch - 0.06, 0.05) }
+      plane { vnormalize(<0.5, 0, 1>), 0.95 }
+      translate y * (T + 0.056)
+    }
+    intersection {
+      object { Swallowtail(W - 0.16, Top - 0.12, Notch - 0.09, 0.04) }
+      plane { vnormalize(<-0.6, 0, 1>), 0.55 }
+      plane { vnormalize(<1, 0, 0.2>), 0.35 }
+      translate y * (T + 0.109)
+    }
   }
-  translate y * 0.16
+  interior { Selenite_Interior }
+  translate -z * Top * 0.5
+  rotate y * -8
+  translate y * 0.01
 }

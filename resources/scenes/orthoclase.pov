@@ -1,64 +1,108 @@
-// Orthoclase (hardness 6): a blocky, salmon-pink feldspar crystal. Its top
-// corner has broken away along the two cleavages, leaving a stair of flat,
-// shiny faces meeting at right angles; the crystal faces are duller.
+// Orthoclase (hardness 6): a blocky cleavage piece of flesh-pink feldspar
+// streaked with paler albite (perthite). Its two good cleavages meet at a
+// right angle: the top and a broken corner, stepped like stairs, are flat
+// and shine with a vitreous-to-pearly sheen, while the right-hand end has
+// broken across the cleavage into a rough, uneven fracture.
 
 #include "studio.inc"
 
-Studio_Camera(<0.1, 0.62, 0>, 13, 30, 0, 23)
+Studio_Camera(<0.0, 0.6, 0>, 13, 34, 0, 17.6)
+
+// A light panel high at the back, seen by nothing but the specimen: the
+// flat cleavage faces mirror it as a broad, soft sheen, which is what tells
+// a cleaved feldspar from a brick.
+box {
+  <-2, -0.05, -1>, <2, 0.05, 1>
+  pigment {   // brightest at its left end, so the sheen fades across the face
+    gradient x
+    color_map { [0 color rgb 4.2] [1 color rgb 0.4] }
+    scale 4 translate -x * 2
+  }
+  finish { Softbox_Finish }
+  rotate x * -56
+  translate <-1.0, 6.3, 7.5>
+  no_image
+  no_shadow
+}
 
 #declare Feldspar_Pigment = pigment {
-  // faint, thin whitish streaks of albite (perthite) in the pink feldspar,
-  // over a gently mottled body colour
-  gradient <1, 0.2, 0.1>
+  // short, paler, wavy stringers of albite (perthite) through the pink
+  // feldspar, over a mottled body colour
+  gradient <1, 0.35, 0.15>
   pigment_map {
-    [0.00 bozo color_map { [0 color srgb <0.84, 0.55, 0.45>] [1 color srgb <0.89, 0.63, 0.52>] } scale 0.5]
-    [0.80 bozo color_map { [0 color srgb <0.84, 0.55, 0.45>] [1 color srgb <0.89, 0.63, 0.52>] } scale 0.5]
-    [0.88 color srgb <0.93, 0.76, 0.67>]
-    [0.96 bozo color_map { [0 color srgb <0.84, 0.55, 0.45>] [1 color srgb <0.89, 0.63, 0.52>] } scale 0.5]
+    [0.00 bozo color_map { [0 color srgb <0.85, 0.56, 0.45>] [1 color srgb <0.93, 0.69, 0.58>] } scale 0.35]
+    [0.66 bozo color_map { [0 color srgb <0.85, 0.56, 0.45>] [1 color srgb <0.93, 0.69, 0.58>] } scale 0.35]
+    [0.72 bozo color_map { [0.3 color srgb <0.91, 0.66, 0.55>] [0.6 color srgb <0.97, 0.85, 0.77>] } scale <0.15, 0.6, 0.15>]
+    [0.78 bozo color_map { [0.3 color srgb <0.91, 0.66, 0.55>] [0.6 color srgb <0.95, 0.81, 0.72>] } scale <0.15, 0.6, 0.15>]
+    [0.84 bozo color_map { [0 color srgb <0.85, 0.56, 0.45>] [1 color srgb <0.93, 0.69, 0.58>] } scale 0.35]
   }
-  warp { turbulence 0.25 octaves 3 }
-  scale 0.09
+  warp { turbulence <0.5, 0.15, 0.5> octaves 4 lambda 2.3 }
+  scale 0.26
 }
 
-#declare Dull = texture {
+#declare Cleavage = texture {   // flat, glassy-to-pearly cleavage faces
   pigment { Feldspar_Pigment }
-  normal { granite 0.12 scale 0.3 }
-  finish { ambient 0 diffuse 0.78 specular 0.10 roughness 0.05 }
-}
-#declare Cleavage = texture {   // flat, vitreous cleavage faces
-  pigment { Feldspar_Pigment }
-  normal { bumps 0.02 scale 0.6 }
+  normal { bumps 0.03 scale 0.4 }
   finish {
-    ambient 0 diffuse 0.7 specular 0.6 roughness 0.005
-    reflection { 0.02, 0.15 fresnel on }
+    ambient 0 diffuse 0.62 specular 0.45 roughness 0.01
+    reflection { 0.10, 0.35 fresnel on }
+    irid { 0.04 thickness 0.4 turbulence 0.3 }   // the faint pearly play
+    conserve_energy
   }
 }
+#declare Crystal_Face = texture {  // the duller faces the crystal grew with
+  pigment { Feldspar_Pigment }
+  normal { granite 0.10 scale 0.3 }
+  finish { ambient 0 diffuse 0.75 specular 0.15 roughness 0.03 }
+}
+#declare Fracture = texture {   // rough, uneven break, paler where fresh
+  pigment {
+    granite
+    color_map { [0 color srgb <0.86, 0.60, 0.50>] [0.6 color srgb <0.80, 0.52, 0.43>] [1 color srgb <0.93, 0.76, 0.67>] }
+    scale 0.25
+  }
+  normal { granite 0.5 scale 0.12 }
+  finish { ambient 0 diffuse 0.8 specular 0.25 roughness 0.02 }
+}
 
-// A short prismatic crystal (long along x) with bevelled vertical edges and
-// sloping end faces, minus a stepped notch where a corner cleaved off.
+// The block, long along x: cleavage faces on top (y) and front (-z),
+// broken off unevenly at the right-hand end.
 difference {
   intersection {
-    box { <-1.2, 0, -0.7>, <1.2, 1.3, 0.7> }
-    plane { <1, 0, 1.3>, 1.25 }     // prism faces on the vertical edges
-    plane { <1, 0, -1.3>, 1.25 }
-    plane { <-1, 0, 1.3>, 1.25 }
-    plane { <-1, 0, -1.3>, 1.25 }
-    plane { <0.75, 1, 0>, 1.55 }    // sloping terminations
-    plane { <-1.2, 1, 0>, 1.75 }
-    texture { Dull }
+    plane { y, 1.25 texture { Cleavage } }
+    plane { -z, 0.72 texture { Cleavage } }
+    plane { z, 0.72 texture { Crystal_Face } }
+    plane { -x, 1.15 texture { Crystal_Face } }
+    plane { -y, 0 texture { Crystal_Face } }
+    // worn edges along the top front and the back
+    plane { vnormalize(<-1, 0.35, -1>), 1.45 texture { Crystal_Face } }
+    plane { vnormalize(<0, 1, 1>), 1.33 texture { Crystal_Face } }
+    // the uneven fracture, slanting up and towards the front, so the key
+    // light rakes across its bumps
+    isosurface {
+      function {
+        (x * 1 + y * 0.45 - z * 0.6) / 1.25 - 0.98
+        + 0.22 * f_noise3d(x * 2.5, y * 2.5, z * 2.5)
+        + 0.07 * f_noise3d(x * 8, y * 8, z * 8)
+      }
+      contained_by { box { <-1.4, -0.1, -1>, <1.6, 1.5, 1> } }
+      max_gradient 3
+      accuracy 0.001
+      texture { Fracture }
+    }
   }
-  // the broken corner (front, top, right): two cleavage steps
-  box { <0.10, 0.95, -1>, <2, 2, -0.10> texture { Cleavage } }
-  box { <0.45, 0.62, -1>, <2, 2, -0.38> texture { Cleavage } }
-  rotate y * -35
+  // a corner broken off along the two cleavages: a stair of right-angled steps
+  box { <-1.3, 0.92, -1>, <-0.25, 2, -0.12> texture { Cleavage } }
+  box { <-1.3, 0.58, -1>, <-0.62, 2, -0.42> texture { Cleavage } }
+  rotate y * -32
 }
 
 // a few cleaved chips lying beside it
 #for (I, 0, 2)
   box {
-    <-0.11, 0, -0.08>, <0.11, 0.1, 0.08>
+    <-0.12, 0, -0.09>, <0.12, 0.1, 0.09>
     texture { Cleavage }
     rotate y * (35 + I * 50)
-    translate <-1.25 + I * 0.28, 0, -1.0 + I * 0.12>
+    translate <-1.35 + I * 0.3, 0, -0.95 + I * 0.12>
   }
 #end

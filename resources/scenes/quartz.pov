@@ -2,9 +2,13 @@
 // six-faced pyramids, with the horizontal striations of real quartz, on
 // a piece of host rock. The bases are milky where the crystals grew.
 
+// a lighter ground and lifted shadows: clear crystals show their outline
+// best against light
+#declare Studio_Backdrop = <0.52, 0.54, 0.57>;
+#declare Studio_Shadow_Fill = 0.3;
 #include "studio.inc"
 
-Studio_Camera(<0, 1.05, 0>, 11.5, 20, 0, 24)
+Studio_Camera(<0, 1.1, 0>, 11.5, 20, 0, 19.5)
 
 // A quartz point along +y: prism faces at distance R from the axis,
 // rhombohedral tip faces leaning 38 degrees from the axis.
