@@ -5,6 +5,8 @@ set -euo pipefail
 exe=$1 out=$2 title=$3
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=x_window.sh
+source "$(dirname "$0")/x_window.sh"
 cleanup() { kill "$app" "$wm" 2>/dev/null || true; }
 
 # A window manager, as on a desktop: it draws the frame and delivers the close request.
@@ -17,23 +19,7 @@ ${TVIRDEX_WRAP:-} "$exe" &
 app=$!
 trap cleanup EXIT
 
-wid=$(timeout 20 xdotool search --sync --onlyvisible --class Tvirdex | head -n 1)
-[ -n "$wid" ] || fail "no window appeared"
-sleep 0.5
-
-name=$(xdotool getwindowname "$wid")
-[ "$name" = "$title" ] || fail "title is '$name', expected '$title'"
-info=$(xwininfo -id "$wid")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
-x0=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-y0=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-[ "$width" = 514 ] && [ "$height" = 414 ] || fail "client area is ${width}x${height}"
-echo "window $wid: ${width}x${height} at $x0,$y0, title '$name'"
-
-# Number of distinct colours in a rectangle of the client area (x y w h) of a screenshot.
-colours() { convert "$1" -crop "${4}x${5}+$((x0 + $2))+$((y0 + $3))" +repage -format '%k' info:; }
-click() { xdotool mousemove --sync $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.2; }
+find_window 20 --class Tvirdex
 
 import -window root "$out/gui-start.png"
 [ "$(colours "$out/gui-start.png" 332 44 100 90)" = 1 ] || fail "picture display not empty at start"

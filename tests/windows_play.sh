@@ -7,6 +7,9 @@ set -euo pipefail
 mode=$1 artifact=$2 out=$3 title=$4
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?" >&2' ERR
+# shellcheck source=x_window.sh
+source "$(dirname "$0")/x_window.sh"
 if [ -z "${TVIRDEX_ON_XVFB:-}" ]; then
     command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed"; exit 77; }
     # A screen as a classroom PC's: 96 dpi.
@@ -63,26 +66,11 @@ esac
 
 wine "$exe" &
 app=$!
-wid=$(timeout 60 xdotool search --sync --onlyvisible --name 'твърдост на минералите' | head -n 1)
-[ -n "$wid" ] || fail "no window appeared"
-sleep 1
-
-name=$(xdotool getwindowname "$wid")
-[ "$name" = "$title" ] || fail "title is '$name', expected '$title'"
-info=$(xwininfo -id "$wid")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
-x0=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-y0=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-[ "$width" = 514 ] && [ "$height" = 414 ] || fail "client area is ${width}x${height}"
-echo "window $wid: ${width}x${height} at $x0,$y0, title '$name'"
-
-crop() { convert "$1" -crop "${4}x${5}+$((x0 + $2))+$((y0 + $3))" +repage "${@:6}"; }
-colours() { crop "$@" -format '%k' info:; }
+# By its exact title, a literal string rather than a pattern.
+find_window 60 --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$title")\$"
 # What a reader sees in a rectangle: enlarged, then read by OCR (Bulgarian).
 read_text() { crop "$1" "$2" "$3" "$4" "$5" -resize 400% -colorspace gray png:- |
                   tesseract stdin stdout -l bul --psm "$6" "${@:7}" 2>/dev/null | tr -d '\f'; }
-click() { xdotool mousemove --sync $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.3; }
 
 shot=$out/windows-$mode
 import -window root "$shot-start.png"
