@@ -1,12 +1,13 @@
-// Apatite (hardness 5): a glassy, softly yellow-green ("asparagus") apatite
-// crystal lying on a piece of host rock: a six-sided prism with a six-faced
-// pyramid and a flat tip at each end, as apatite grows. One end points
-// towards the camera, so its six-sided outline shows even in a small
-// picture. A second, smaller crystal leans against it.
+// Apatite (hardness 5): a stubby, glassy sea-green to yellow-green apatite
+// crystal on a piece of host rock: a short, thick six-sided prism ending in
+// a broad FLAT face with only narrow bevels round it, as apatite grows. The
+// flat end, turned towards the camera, is what tells it from quartz, whose
+// prism ends in a pointed tip; the greasy-glassy green keeps it from
+// fluorite's purple cubes.
 
 #include "studio.inc"
 
-Studio_Camera(<0.1, 0.75, 0>, 11, 28, 0, 18.5)
+Studio_Camera(<0.05, 0.78, 0>, 11, 24, 0, 19)
 
 // A crystal along +x, centred on the origin: prism faces at distance R
 // from the axis, half length L (to the tips). The pyramid faces lean Rho
@@ -30,11 +31,19 @@ Studio_Camera(<0.1, 0.75, 0>, 11, 28, 0, 18.5)
 #end
 
 #declare Apatite_Texture = texture {
-  pigment { color rgbf <0.80, 0.88, 0.52, 0.72> }
-  normal { gradient x 0.04 scale 0.09 turbulence 0.2 }   // growth lines along the prism
+  pigment { color rgbf <0.60, 0.87, 0.52, 0.62> }
+  // growth lines along the prism, and a faint ripple that softens the
+  // highlights into apatite's greasy-glassy lustre
+  normal {
+    average
+    normal_map {
+      [1 gradient x 0.05 scale 0.09 turbulence 0.2]
+      [1 bumps 0.04 scale 0.05]
+    }
+  }
   finish {
-    ambient 0 diffuse 0.32
-    specular 0.9 roughness 0.006
+    ambient 0 diffuse 0.34
+    specular 0.8 roughness 0.012
     reflection { 0.08, 0.8 fresnel on }
     conserve_energy
   }
@@ -56,7 +65,7 @@ texture {   // a faint milky haze in places, as most crystals have inside
   ior 1.63
   fade_distance 1.5
   fade_power 1001
-  fade_color srgb <0.58, 0.76, 0.34>
+  fade_color srgb <0.40, 0.70, 0.42>
 }
 
 // A light panel low on the left, seen by nothing but the crystal: the flat
@@ -71,25 +80,17 @@ box {
   no_shadow
 }
 
-// the big crystal, its end turned towards the camera so the six-sided
-// prism and the pyramid round the flat tip show
+// the crystal, lying on the rock with its flat end turned towards the
+// camera; short and thick, its ends broad and flat with narrow bevels
+// (Cap near 1)
 object {
-  Apatite_Crystal(0.46, 1.85, 0.55)
+  Apatite_Crystal(0.44, 1.30, 0.80)
   texture { Apatite_Texture }
   interior { Apatite_Interior }
   rotate x * 30
-  rotate z * -16
-  rotate y * -58
-  translate <0.2, 0.9, 0.1>
-}
-// a small one lying against its foot
-object {
-  Apatite_Crystal(0.22, 0.62, 0.3)
-  texture { Apatite_Texture }
-  interior { Apatite_Interior }
-  rotate z * -15
-  rotate y * 40
-  translate <1.05, 0.42, -0.45>
+  rotate z * -10
+  rotate y * -36
+  translate <0.05, 0.95, 0.05>
 }
 
-object { Studio_Rock(<1.55, 0.5, 0.95>, 5) translate <0.1, 0.36, 0.2> }
+object { Studio_Rock(<1.25, 0.42, 0.85>, 5) translate <0.05, 0.32, 0.2> }

@@ -1,18 +1,44 @@
 // Gypsum (hardness 2): a "swallowtail" twin of selenite, the twin most
-// typical of gypsum, lying flat on the table: one broad, thin plate whose
-// two halves meet along a straight line down the middle and end in a wide
-// V-shaped notch between two blunt "tails". It is milky white with the
-// soft pearly, satin sheen of gypsum's perfect cleavage; fine growth lines
-// run obliquely in each half, so they meet in a feather (chevron) pattern.
+// typical of gypsum, standing on its broken foot: one broad, thin blade
+// whose two halves meet along a straight line down the middle and end in a
+// wide V-shaped notch between two blunt "tails". It is clear to milky and
+// lit from behind, with the soft pearly, satin sheen of gypsum's perfect
+// cleavage; fine growth lines run obliquely in each half, so they meet in
+// a feather (chevron) pattern.
 // Thin sheets have flaked off the top, leaving low steps, and clay from
-// the ground it grew in is caught in its foot. A dark ground, a flat pose
-// and square tail ends keep it from looking like a group of quartz points.
+// the ground it grew in is caught in its foot. A dark ground and square
+// tail ends keep it from looking like a group of quartz points, or like
+// talc's green, flaky stack.
 
-#declare Studio_Backdrop = <0.22, 0.25, 0.30>;
-#declare Studio_Shadow_Fill = 0.15;
+#declare Studio_Backdrop = <0.11, 0.12, 0.15>;
+#declare Studio_Shadow_Fill = 0.12;
+#declare Studio_Soft_Rim = 1;
 #include "studio.inc"
 
-Studio_Camera(<0, 0.1, 0.1>, 11.5, 52, 0, 14.5)
+Studio_Camera(<0, 1.22, 0>, 11.5, 14, 0, 17)
+
+// The twin stands up, leaning back a little, so the rim light behind it
+// shines THROUGH the blade against the dark ground: a clear selenite glows,
+// where a flat-lying plate looked like folded card.
+#declare Lean = 72;
+// A soft light strip where the broad face mirrors it towards the camera:
+// the band of pearly sheen across the cleavage face.
+#declare Face_N = vrotate(y, x * -Lean);
+#declare View = vrotate(-z, x * 14);
+#declare Mirror = 2 * vdot(Face_N, View) * Face_N - View;
+box {
+  <-2.5, -0.25, -0.05>, <2.5, 0.25, 0.05>
+  pigment {
+    gradient y
+    color_map { [0 color rgb 0] [0.5 color rgb 2.6] [1 color rgb 0] }
+    scale 0.5 translate -y * 0.25
+  }
+  finish { Softbox_Finish }
+  Reorient_Trans(z, Mirror)
+  translate <0, 1.2, 0> + Mirror * 5 + <0, 0.35, 0>
+  no_image
+  no_shadow
+}
 
 // One half of the twin, lying in the plane y = 0..T, for x >= 0, running
 // along +z: width W, the tail's end at Top, the notch at Notch. The sides
@@ -40,23 +66,24 @@ Studio_Camera(<0, 0.1, 0.1>, 11.5, 52, 0, 14.5)
 #end
 
 #declare Satin_Finish = finish {
-  ambient 0 diffuse 0.48
+  ambient 0 diffuse 0.26, 0.40   // the second value lights it from behind
   specular 0.6 roughness 0.05
   brilliance 1.3
   reflection { 0.03, 0.25 fresnel on }
   irid { 0.05 thickness 0.5 turbulence 0.3 }      // the pearly play of colour
   conserve_energy
 }
-// Milky, not glassy: light scatters in the cleavage sheets, so the plate
-// glows white rather than showing the dark table through it.
+// Water-clear to milky: clearest towards the thin edges, milky where the
+// cleavage sheets are stacked along the twin line, so the blade lets the
+// light through and glows.
 #macro Selenite_Texture(Lines)
   texture {
     pigment {   // milkiest along the twin line, clearer towards the thin edges
       gradient x
       color_map {
-        [0.00 color rgbf <0.88, 0.86, 0.82, 0.22>]
-        [0.60 color rgbf <0.85, 0.84, 0.81, 0.35>]
-        [1.00 color rgbf <0.80, 0.80, 0.78, 0.60>]
+        [0.00 color rgbf <0.94, 0.92, 0.86, 0.62>]
+        [0.60 color rgbf <0.92, 0.92, 0.90, 0.80>]
+        [1.00 color rgbf <0.90, 0.93, 0.94, 0.92>]
       }
       warp { turbulence 0.1 }
     }
@@ -70,7 +97,7 @@ Studio_Camera(<0, 0.1, 0.1>, 11.5, 52, 0, 14.5)
       color_map {
         [0.00 color rgbt <0.70, 0.69, 0.67, 1.0>]
         [0.50 color rgbt <0.70, 0.69, 0.67, 1.0>]
-        [0.75 color rgbt <0.70, 0.69, 0.67, 0.55>]
+        [0.75 color rgbt <0.92, 0.91, 0.88, 0.45>]
         [1.00 color rgbt <0.70, 0.69, 0.67, 1.0>]
       }
       warp { turbulence 0.08 }
@@ -96,7 +123,7 @@ Studio_Camera(<0, 0.1, 0.1>, 11.5, 52, 0, 14.5)
 #end
 #declare Selenite_Interior = interior {
   ior 1.52
-  fade_distance 0.6
+  fade_distance 1.2
   fade_power 1001
   fade_color srgb <0.95, 0.93, 0.88>
 }
@@ -138,6 +165,7 @@ object {
   }
   interior { Selenite_Interior }
   translate -z * Top * 0.5
-  rotate y * -8
-  translate y * 0.01
+  rotate x * -Lean
+  rotate y * -12
+  translate y * (Top * 0.5 * sin(radians(Lean)) - 0.06)   // its broken foot set in the ground
 }
