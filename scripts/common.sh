@@ -11,6 +11,11 @@ windows_build_packages=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x8
 windows_test_packages=(wine wine64 python3-pefile xvfb xauth xdotool x11-utils imagemagick openbox
                        wmctrl unzip tesseract-ocr tesseract-ocr-bul)
 
+# Runs a command as root: directly when we are root, else through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
 # Installs the Debian packages that are not installed yet; does nothing when all are there.
 ensure_packages() {
     local missing=() pkg
@@ -20,10 +25,8 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
 }
 
