@@ -33,6 +33,12 @@ import -frame -window "$wid" "$out/gui-window.png" # what the README shows
 [ "$(colours "$out/gui-play.png" 332 44 100 80)" -gt 50 ] || fail "no photo shown"
 [ "$(colours "$out/gui-play.png" 346 234 61 21)" -gt 1 ] || fail "attempts counter still empty"
 [ "$(colours "$out/gui-play.png" 410 234 61 21)" -gt 1 ] || fail "correct counter still empty"
+# The matched pair is drawn retired, its captions grey: both buttons were repainted after the clicks.
+for caption in "182 234 60 16" "36 114 20 16"; do
+    # shellcheck disable=SC2086
+    darkest=$(crop "$out/gui-play.png" $caption -colorspace Gray -format '%[fx:minima]' info:)
+    awk -v d="$darkest" 'BEGIN { exit !(d > 0.3) }' || fail "a matched button still shows a black caption"
+done
 
 # Closing the window ends the program.
 wmctrl -i -c "$wid"

@@ -240,6 +240,35 @@ private slots:
         QCOMPARE(form->messageText(), wrong);
     }
 
+    // The buttons keep what they drew; each must still draw its current state, as a stock radio
+    // button in that state draws it: chosen, retired after a match, free again after «Чисти».
+    void buttonsDrawTheirCurrentState()
+    {
+        const auto checkDrawn = [this](const char *when) {
+            for (int i = 0; i < 10; ++i) {
+                for (QRadioButton *b : {mineral(i), hardness(i)}) {
+                    QRadioButton twin(b->text(), b->parentWidget());
+                    twin.setGeometry(b->geometry());
+                    twin.setPalette(b->palette());
+                    twin.setAutoFillBackground(true);
+                    twin.setChecked(b->isChecked());
+                    twin.setEnabled(b->isEnabled());
+                    QVERIFY2(b->grab().toImage() == twin.grab().toImage(),
+                        qPrintable(QStringLiteral("%1 %2 %3").arg(when, b->objectName()).arg(i)));
+                }
+            }
+        };
+        checkDrawn("at start");
+        click(mineral(3));
+        click(hardness(6));
+        checkDrawn("chosen");
+        click(hardness(3));
+        click(command(0));
+        checkDrawn("matched");
+        click(command(1));
+        checkDrawn("started over");
+    }
+
     void photosAreSharedNotDecodedAgain()
     {
         click(mineral(8));

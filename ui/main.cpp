@@ -25,6 +25,9 @@ int main(int argc, char *argv[])
     // One look on every desktop, so the colours drawn are the colours chosen.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+    // The window's font as the application's too: the text box builds a scratch document in the
+    // default font before it takes the window's, and would load a second face just for that.
+    QApplication::setFont(Tvirdex::windowFont());
     Tvirdex window;
     window.show();
     return QApplication::exec();

@@ -3,15 +3,27 @@
 #include "mineral_catalogue.h"
 
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -42,14 +54,39 @@ void paintBackground(QWidget *w, const QColor &colour)
     w->setAutoFillBackground(true);
 }
 
+// QAbstractButton repaints a button at once on press and on release, each time a synchronous
+// paint and a flush to the screen, before the click's own changes are drawn. The event loop's
+// paint, moments later, shows the same look together with everything the click changed.
+template<typename Button>
+class DeferredPaint : public Button
+{
+public:
+    using Button::Button;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        this->setUpdatesEnabled(false);
+        Button::mousePressEvent(event);
+        this->setUpdatesEnabled(true);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        this->setUpdatesEnabled(false);
+        Button::mouseReleaseEvent(event);
+        this->setUpdatesEnabled(true);
+    }
+};
+
 // A push button whose face is exactly its colour in every state: a flat face inside a thin dark
 // border (two pixels, black, while it has the focus), darker while pressed, the caption centred
 // and grey when disabled. Styles draw faces from gradients, and a style sheet would bring the
 // whole style-sheet engine in for two buttons.
-class FaceButton : public QPushButton
+class FaceButton : public DeferredPaint<QPushButton>
 {
 public:
-    using QPushButton::QPushButton;
+    using DeferredPaint::DeferredPaint;
 
     QColor face;
 
@@ -66,6 +103,75 @@ protected:
     }
 };
 
+// What a control drew, kept for its last few looks. Every press and release repaints a button at
+// once, and starting over repaints all twenty and the frames under them; the style would antialias
+// each circle, draw each border through the frame's clip and lay out each caption again, where a
+// blit is a fraction of that. A picture starts as the control's own opaque background, so what is
+// drawn into it is what would be drawn on the screen. At a fractional device pixel ratio a control
+// may sit between device pixels, where a picture would not match; there it is drawn directly.
+class Looks
+{
+public:
+    template<typename Draw>
+    void paint(QWidget *w, QStyle::State state, const QString &text, Draw draw)
+    {
+        const qreal ratio = w->devicePixelRatio();
+        if (ratio != std::floor(ratio)) {
+            QPainter painter(w);
+            draw(painter);
+            return;
+        }
+        const QSize pixels = w->size() * int(ratio);
+        auto look = std::find_if(m_looks.begin(), m_looks.end(), [&](const Look &l) {
+            return l.state == state && l.text == text && l.picture.size() == pixels
+                && l.picture.devicePixelRatio() == ratio;
+        });
+        if (look == m_looks.end()) {
+            // Four looks cover a button's round: free, pressed, chosen, matched.
+            if (m_looks.size() == 4)
+                m_looks.erase(m_looks.begin());
+            QPixmap picture(pixels);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(w->palette().color(w->backgroundRole()));
+            QPainter painter(&picture);
+            // What a painter takes from a widget it is opened on, and not from a picture.
+            painter.setFont(w->font());
+            painter.setPen(w->palette().color(w->foregroundRole()));
+            painter.setBackground(w->palette().brush(w->backgroundRole()));
+            painter.setLayoutDirection(w->layoutDirection());
+            draw(painter);
+            painter.end();
+            m_looks.push_back({state, text, picture});
+            look = std::prev(m_looks.end());
+        }
+        QPainter(w).drawPixmap(0, 0, look->picture);
+    }
+
+    // What neither the state nor the text carries: a new palette, font, style or direction.
+    void forgetOn(const QEvent *event)
+    {
+        switch (event->type()) {
+        case QEvent::PaletteChange:
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+        case QEvent::LayoutDirectionChange:
+            m_looks.clear();
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    struct Look
+    {
+        QStyle::State state;
+        QString text;
+        QPixmap picture;
+    };
+    std::vector<Look> m_looks;
+};
+
 // A group frame drawn flat in its own colour: an etched border whose top runs through the middle
 // of the caption, the caption on a patch of the frame's colour. Styles would tint the inside.
 class EtchedFrame : public QGroupBox
@@ -76,13 +182,69 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        QPainter painter(this);
-        const QFontMetrics fm = fontMetrics();
-        qDrawShadeRect(&painter, rect().adjusted(0, fm.height() / 2, 0, 0), palette(), true, 1);
-        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
-        painter.fillRect(caption, palette().window());
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(caption, Qt::AlignCenter, title());
+        m_looks.paint(this, {}, title(), [this](QPainter &painter) {
+            const QFontMetrics fm = fontMetrics();
+            qDrawShadeRect(&painter, rect().adjusted(0, fm.height() / 2, 0, 0), palette(), true, 1);
+            const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+            painter.fillRect(caption, palette().window());
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(caption, Qt::AlignCenter, title());
+        });
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        m_looks.forgetOn(event);
+        QGroupBox::changeEvent(event);
+    }
+
+private:
+    Looks m_looks;
+};
+
+// A radio button drawn by the style, through Looks.
+class OptionButton : public DeferredPaint<QRadioButton>
+{
+public:
+    using DeferredPaint::DeferredPaint;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        m_looks.paint(this, option.state, option.text, [&](QPainter &painter) {
+            style()->drawControl(QStyle::CE_RadioButton, &option, &painter, this);
+        });
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        m_looks.forgetOn(event);
+        QRadioButton::changeEvent(event);
+    }
+
+private:
+    Looks m_looks;
+};
+
+// The message area's layout, keeping each paragraph's shaped glyphs. The stock layout throws them
+// away once it has broken the lines, so every paint of the area shaped its whole paragraph again,
+// a kilobyte of text for a description: more than all the rest of a click.
+class KeptShapingLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override
+    {
+        // Before the base class lays the changed paragraphs out.
+        const int end = from + charsAdded;
+        for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= end;
+             b = b.next())
+            b.layout()->setCacheEnabled(true);
+        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
     }
 };
 
@@ -92,6 +254,29 @@ QString counterName(const QString &what, const QString &value)
 }
 
 } // namespace
+
+QFont Tvirdex::windowFont()
+{
+    // Times New Roman where it is installed (Windows), else its metric twin, else any serif.
+    // The font names just the first installed family: every family after it would become a
+    // fallback that Qt resolves through fontconfig for each script the window writes in, the
+    // costliest step of start-up, though the first family already has every letter shown.
+    const QString wanted[] {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+        QStringLiteral("DejaVu Serif")};
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(std::begin(wanted), std::end(wanted),
+        [&](const QString &family) { return installed.contains(family, Qt::CaseInsensitive); });
+    QFont font;
+    font.setFamilies(found != std::end(wanted) ? QStringList {*found}
+                                               : QStringList(std::begin(wanted), std::end(wanted)));
+    font.setStyleHint(QFont::Serif);
+    // 12 pt at 96 dpi, fixed in pixels so a desktop's font DPI cannot outgrow the fixed boxes.
+    font.setPixelSize(16);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
 
 QString Tvirdex::windowTitleText()
 {
@@ -106,20 +291,15 @@ Tvirdex::Tvirdex(QWidget *parent)
 {
     setObjectName(QStringLiteral("Tvirdex"));
     setWindowTitle(windowTitleText());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tvirdex.png")));
+    // Read as PNG by name: a reader left to detect the format first loads every image format
+    // plugin to ask whether it wants the file, which costs start-up more than the icon itself.
+    QImageReader icon(QStringLiteral(":/icons/tvirdex.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    setWindowIcon(QPixmap::fromImage(icon.read()));
     setFixedSize(ClientWidth, ClientHeight);
     paintBackground(this, windowColour);
 
-    // 12 pt at 96 dpi, fixed in pixels so a desktop's font DPI cannot outgrow the fixed boxes.
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-        QStringLiteral("DejaVu Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(16);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    setFont(font);
+    setFont(windowFont());
 
     buildControls();
 
@@ -191,14 +371,14 @@ void Tvirdex::buildControls()
     m_option2Group = new QButtonGroup(this);
     for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
         QRadioButton *hardness
-            = makeControl<QRadioButton>(m_frame1[1], "Option2", i, {8, 20 * (i + 1), 73, 20});
+            = makeControl<OptionButton>(m_frame1[1], "Option2", i, {8, 20 * (i + 1), 73, 20});
         hardness->setText(catalogue.hardnessCaption(i));
         hardness->setAccessibleName(QStringLiteral("Твърдост ") + catalogue.hardnessCaption(i));
         paintBackground(hardness, hardnessColour);
         m_option2Group->addButton(hardness, i);
         m_option2[i] = hardness;
 
-        QRadioButton *mineral = makeControl<QRadioButton>(
+        QRadioButton *mineral = makeControl<OptionButton>(
             m_frame1[0], "Option1", i, {8, 20 * catalogue.mineralRow(i), 121, 20});
         mineral->setText(catalogue.name(i));
         mineral->setAccessibleName(catalogue.name(i));
@@ -220,6 +400,10 @@ void Tvirdex::buildControls()
     paintBackground(m_picture2, windowColour);
 
     m_text1 = makeControl<QPlainTextEdit>(this, "Text1", 0, {8, 264, 497, 145});
+    auto *document = new QTextDocument(m_text1);
+    document->setDocumentLayout(new KeptShapingLayout(document));
+    document->setDefaultFont(m_text1->font()); // a document of one's own starts in Qt's default
+    m_text1->setDocument(document);
     m_text1->setReadOnly(true);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->setFocusPolicy(Qt::StrongFocus);

@@ -29,6 +29,7 @@ public:
     ~Tvirdex() override;
 
     static QString windowTitleText();
+    static QFont windowFont();
 
     // QuizView
     QString messageText() const override;
