@@ -79,30 +79,6 @@ protected:
     }
 };
 
-// A push button whose face is exactly its colour in every state: a flat face inside a thin dark
-// border (two pixels, black, while it has the focus), darker while pressed, the caption centred
-// and grey when disabled. Styles draw faces from gradients, and a style sheet would bring the
-// whole style-sheet engine in for two buttons.
-class FaceButton : public DeferredPaint<QPushButton>
-{
-public:
-    using DeferredPaint::DeferredPaint;
-
-    QColor face;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const int border = hasFocus() ? 2 : 1;
-        painter.fillRect(rect(), hasFocus() ? QColor(Qt::black) : QColor(0x40, 0x40, 0x40));
-        painter.fillRect(
-            rect().adjusted(border, border, -border, -border), isDown() ? face.darker(115) : face);
-        painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
-        painter.drawText(rect(), Qt::AlignCenter, text());
-    }
-};
-
 // What a control drew, kept for its last few looks. Every press and release repaints a button at
 // once, and starting over repaints all twenty and the frames under them; the style would antialias
 // each circle, draw each border through the frame's clip and lay out each caption again, where a
@@ -126,9 +102,13 @@ public:
             return l.state == state && l.text == text && l.picture.size() == pixels
                 && l.picture.devicePixelRatio() == ratio;
         });
-        if (look == m_looks.end()) {
-            // Four looks cover a button's round: free, pressed, chosen, matched.
-            if (m_looks.size() == 4)
+        if (look != m_looks.end()) {
+            // The least recently drawn look goes first, so the list is kept in order of use.
+            std::rotate(look, look + 1, m_looks.end());
+        } else {
+            // Six looks cover a button's game: free, pressed, chosen with and without the focus,
+            // retired; the mouse over it adds one.
+            if (m_looks.size() == 6)
                 m_looks.erase(m_looks.begin());
             QPixmap picture(pixels);
             picture.setDevicePixelRatio(ratio);
@@ -142,10 +122,11 @@ public:
             draw(painter);
             painter.end();
             m_looks.push_back({state, text, picture});
-            look = std::prev(m_looks.end());
         }
-        QPainter(w).drawPixmap(0, 0, look->picture);
+        QPainter(w).drawPixmap(0, 0, m_looks.back().picture);
     }
+
+    void forgetAll() { m_looks.clear(); }
 
     // What neither the state nor the text carries: a new palette, font, style or direction.
     void forgetOn(const QEvent *event)
@@ -155,7 +136,7 @@ public:
         case QEvent::FontChange:
         case QEvent::StyleChange:
         case QEvent::LayoutDirectionChange:
-            m_looks.clear();
+            forgetAll();
             break;
         default:
             break;
@@ -170,6 +151,50 @@ private:
         QPixmap picture;
     };
     std::vector<Look> m_looks;
+};
+
+// A push button whose face is exactly its colour in every state: a flat face inside a thin dark
+// border (two pixels, black, while it has the focus), darker while pressed, the caption centred
+// and grey when disabled. Styles draw faces from gradients, and a style sheet would bring the
+// whole style-sheet engine in for two buttons.
+class FaceButton : public DeferredPaint<QPushButton>
+{
+public:
+    using DeferredPaint::DeferredPaint;
+
+    void setFace(const QColor &face)
+    {
+        m_face = face;
+        m_looks.forgetAll();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStyle::State state;
+        state.setFlag(QStyle::State_Enabled, isEnabled());
+        state.setFlag(QStyle::State_HasFocus, hasFocus());
+        state.setFlag(QStyle::State_Sunken, isDown());
+        m_looks.paint(this, state, text(), [&](QPainter &painter) {
+            const int border = hasFocus() ? 2 : 1;
+            painter.fillRect(rect(), hasFocus() ? QColor(Qt::black) : QColor(0x40, 0x40, 0x40));
+            painter.fillRect(rect().adjusted(border, border, -border, -border),
+                isDown() ? m_face.darker(115) : m_face);
+            painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+            painter.drawText(rect(), Qt::AlignCenter, text());
+        });
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        m_looks.forgetOn(event);
+        QPushButton::changeEvent(event);
+    }
+
+private:
+    QColor m_face;
+    Looks m_looks;
 };
 
 // A group frame drawn flat in its own colour: an etched border whose top runs through the middle
@@ -349,7 +374,7 @@ void Tvirdex::buildControls()
         auto *button = makeControl<FaceButton>(this, "Command1", i, commands[i].geometry);
         button->setText(commands[i].text);
         button->setAutoDefault(false);
-        button->face = commands[i].face;
+        button->setFace(commands[i].face);
         connect(button, &QPushButton::clicked, this, [this, i] { Command1Click(qint16(i)); });
         m_command1[i] = button;
     }
