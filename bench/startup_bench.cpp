@@ -150,15 +150,19 @@ int main(int argc, char *argv[])
     std::printf("peak resident memory, median of %d: real %ld KiB, bare %ld KiB, ratio %.3f\n",
         rounds, rm, bm, memRatio);
 
-    // Rows for the summary table of run-benchmarks: measure, figure, target, verdict.
-    std::printf("RESULT\tstart-up to first paint (median, %d runs)\treal %.1f ms / bare %.1f ms = "
-                "%.2f\t<= 1.25\t%s\n",
-        rounds, rt, bt, timeRatio, timeRatio <= 1.25 ? "met" : "MISSED");
-    std::printf("RESULT\tcpu time to first paint (median, %d runs)\treal %.1f ms / bare %.1f ms = "
-                "%.2f\t-\t-\n",
-        rounds, rc, bc, rc / bc);
-    std::printf("RESULT\tpeak resident memory (median, %d runs)\treal %.1f MiB / bare %.1f MiB = "
-                "%.3f\t<= 1.15\t%s\n",
-        rounds, rm / 1024.0, bm / 1024.0, memRatio, memRatio <= 1.15 ? "met" : "MISSED");
+    // Rows for the summary table of run-benchmarks: measure, figure, target, verdict. The targets
+    // are ratios to the bare window measured alongside, so they hold on any machine.
+    const auto row
+        = [](const char *measure, int n, const char *figure, double ratio, double limit) {
+              std::printf("RESULT\t%s (median, %d runs)\t%s = %.3f\t<= %.2f\t%s\n", measure, n,
+                  figure, ratio, limit, ratio <= limit ? "met" : "MISSED");
+          };
+    char figure[96];
+    std::snprintf(figure, sizeof figure, "real %.1f ms / bare %.1f ms", rt, bt);
+    row("start-up to first paint", rounds, figure, timeRatio, 1.10);
+    std::snprintf(figure, sizeof figure, "real %.1f ms / bare %.1f ms", rc, bc);
+    row("cpu time to first paint", rounds, figure, rc / bc, 1.15);
+    std::snprintf(figure, sizeof figure, "real %.1f MiB / bare %.1f MiB", rm / 1024.0, bm / 1024.0);
+    row("peak resident memory", rounds, figure, memRatio, 1.10);
     return 0;
 }
