@@ -106,9 +106,9 @@ public:
             // The least recently drawn look goes first, so the list is kept in order of use.
             std::rotate(look, look + 1, m_looks.end());
         } else {
-            // Six looks cover a button's game: free, pressed, chosen with and without the focus,
-            // retired; the mouse over it adds one.
-            if (m_looks.size() == 6)
+            // Four looks cover a button's game: free, chosen with and without the focus, retired.
+            // More would only hold the rarer ones (pressed, under the mouse) at 6-10 KiB each.
+            if (m_looks.size() == 4)
                 m_looks.erase(m_looks.begin());
             QPixmap picture(pixels);
             picture.setDevicePixelRatio(ratio);
