@@ -4,8 +4,9 @@
 // crystals are grown together side by side, turned end for end, so each end
 // shows two slopes meeting at a seam. The crystal fills the frame and
 // each face takes its own shade, so the box shape reads even at 1x. The top
-// is a cleavage face with a soft pearly sheen; the crystal sits on a scrap
-// of grey granite it grew in.
+// is a cleavage face with a soft, broad pearly sheen (feldspar is stony and
+// opaque, never a metal-bright mirror); the crystal sits on a scrap of grey
+// granite it grew in.
 
 #include "studio.inc"
 
@@ -15,7 +16,8 @@ Studio_Camera(<0.0, 0.62, 0.1>, 13, 40, 0, 16.5)
 #declare Turn = -26;
 
 // A light panel seen only by the crystal: the flat top mirrors it as the
-// broad sheen of a feldspar cleavage, fading across the face.
+// broad sheen of a feldspar cleavage, fading across the face. It is kept
+// dim and wide: a bright, narrow stripe makes the pink block look like copper.
 #declare View = vrotate(-z, x * 40);
 #macro Mirror_Of(N0)
   #local N = vrotate(vrotate(N0, x * Tilt), y * Turn);
@@ -25,7 +27,7 @@ box {
   <-2.5, -1.2, -0.05>, <2.5, 1.2, 0.05>
   pigment {
     gradient x
-    color_map { [0 color rgb 3.0] [1 color rgb 0.3] }
+    color_map { [0 color rgb 0.6] [0.3 color rgb 4.5] [0.45 color rgb 3.0] [0.8 color rgb 0.8] [1 color rgb 0.3] }
     scale 5 translate -x * 2.5
   }
   finish { Softbox_Finish }
@@ -35,22 +37,34 @@ box {
   no_shadow
 }
 
-#declare Pink_A = srgb <0.90, 0.58, 0.46>;
-#declare Pink_B = srgb <0.95, 0.70, 0.58>;
+// light flesh pink, a little milky: saturated salmon-orange reads as copper
+#declare Pink_A = srgb <0.88, 0.62, 0.53>;
+#declare Pink_B = srgb <0.95, 0.77, 0.68>;
+#declare Pink_C = srgb <0.74, 0.52, 0.46>;   // darker grains
+// stony mottling: broad cloudy patches with a fine grain over them
+#declare Mottle = pigment {
+  granite
+  pigment_map {
+    [0.0 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.4]
+    [0.55 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.4]
+    [0.75 color Pink_C]
+    [1.0 color Pink_B]
+  }
+  scale 0.5
+}
 #declare Feldspar_Pigment = pigment {
   // the body colour, mottled, with short paler wavy stringers of albite
   // (perthite) that tell a feldspar from a dyed or painted block
   gradient <1, 0.2, 0.1>
   pigment_map {
-    [0.00 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.4]
-    [0.72 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.4]
-    [0.75 color srgb <0.95, 0.76, 0.66>]
-    [0.78 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.4]
+    [0.00 Mottle]
+    [0.68 Mottle]
+    [0.73 color srgb <0.98, 0.88, 0.82>]
+    [0.78 Mottle]
   }
   warp { turbulence <0.4, 0.2, 0.4> octaves 4 }
   scale 0.3
 }
-// Each face keeps one finish, so the faces differ cleanly in shade.
 // Each face keeps one finish, so the faces differ cleanly in shade.
 // fine, straight cleavage cracks, paler where they catch the light: the
 // two cleavages at right angles show as sets of straight lines
@@ -75,18 +89,19 @@ box {
 }
 #declare Cleavage = texture {
   pigment { Feldspar_Pigment }
-  normal { bumps 0.01 scale 0.5 }
+  normal { average normal_map { [1 bumps 0.05 scale 0.6] [1 granite 0.06 scale 0.4] } }   // a little uneven, so the sheen breaks up
   finish {
-    ambient 0 diffuse 0.80 specular 0.6 roughness 0.006
-    reflection { 0.06, 0.35 fresnel on }
-    irid { 0.03 thickness 0.4 turbulence 0.3 }   // faint pearly play
+    // dull-vitreous: a weak, wide highlight and only a little reflection
+    ambient 0 diffuse 0.76 specular 0.22 roughness 0.05
+    reflection { 0.03, 0.15 fresnel on }
+    irid { 0.04 thickness 0.4 turbulence 0.3 }   // faint pearly play
     conserve_energy
   }
 }
-#declare Face = texture {   // the other faces: flat, a little duller
+#declare Face = texture {   // the other faces: a little duller
   pigment { Feldspar_Pigment }
-  normal { granite 0.12 scale 0.5 }
-  finish { ambient 0 diffuse 0.46 specular 0.5 roughness 0.006 reflection { 0.04, 0.25 fresnel on } conserve_energy }
+  normal { average normal_map { [1 granite 0.12 scale 0.5] [1 bumps 0.3 scale 0.9] } }   // not quite flat
+  finish { ambient 0 diffuse 0.46 specular 0.12 roughness 0.08 reflection { 0.02, 0.1 fresnel on } conserve_energy }
 }
 
 
@@ -115,9 +130,24 @@ box {
 
 // Carlsbad twin: the back individual is the front one turned end for end,
 // so their end faces slope opposite ways and meet in a re-entrant seam.
-union {
-  intersection { object { Individual } plane { z, 0 texture { Face } } }
-  intersection { object { Individual scale <-1, 1, 1> } plane { -z, 0 texture { Face } } }
+// A corner broken away along the two cleavages at right angles leaves
+// little stairs with pearly treads, and a few chips nick the edges.
+difference {
+  union {
+    intersection { object { Individual } plane { z, 0 texture { Face } } }
+    intersection { object { Individual scale <-1, 1, 1> } plane { -z, 0 texture { Face } } }
+  }
+  union {
+    box { <-3, H - 0.07, -3>, <-L + 0.62, 3, -D + 0.36> }
+    box { <-3, H - 0.15, -3>, <-L + 0.46, 3, -D + 0.25> }
+    box { <-3, H - 0.23, -3>, <-L + 0.32, 3, -D + 0.15> }
+    box { <-3, H - 0.31, -3>, <-L + 0.2, 3, -D + 0.07> }
+    texture { Cleavage }
+  }
+  // chips
+  box { -0.09, 0.09 rotate <35, 20, 40> translate <0.35, H, -D> texture { Face } }
+  box { -0.08, 0.08 rotate <20, 45, 10> translate <0.9, 0.02, -D> texture { Face } }
+  box { -0.07, 0.07 rotate <40, 10, 30> translate <-0.3, H, D> texture { Face } }
   interior { ior 1.52 }   // for the fresnel sheen
   rotate x * Tilt
   rotate y * Turn
@@ -125,4 +155,6 @@ union {
 }
 
 // a scrap of the grey granite it grew in
-object { Studio_Rock(<1.5, 0.35, 1.0>, 21) translate <0.1, 0.08, 0.3> }
+object { Studio_Rock(<2.0, 0.6, 1.3>, 21) translate <0.25, 0.12, 0.35> }
+// and a lump of it still holding the crystal's foot at the front
+object { Studio_Rock(<0.9, 0.4, 0.55>, 7) translate <-0.9, 0.06, -0.75> }
