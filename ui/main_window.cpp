@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -153,14 +152,31 @@ private:
     std::vector<Look> m_looks;
 };
 
+// A control that paints through Looks, and forgets them when what they were drawn with changes.
+template<typename Base>
+class WithLooks : public Base
+{
+public:
+    using Base::Base;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        m_looks.forgetOn(event);
+        Base::changeEvent(event);
+    }
+
+    Looks m_looks;
+};
+
 // A push button whose face is exactly its colour in every state: a flat face inside a thin dark
 // border (two pixels, black, while it has the focus), darker while pressed, the caption centred
 // and grey when disabled. Styles draw faces from gradients, and a style sheet would bring the
 // whole style-sheet engine in for two buttons.
-class FaceButton : public DeferredPaint<QPushButton>
+class FaceButton : public WithLooks<DeferredPaint<QPushButton>>
 {
 public:
-    using DeferredPaint::DeferredPaint;
+    using WithLooks::WithLooks;
 
     void setFace(const QColor &face)
     {
@@ -186,23 +202,16 @@ protected:
         });
     }
 
-    void changeEvent(QEvent *event) override
-    {
-        m_looks.forgetOn(event);
-        QPushButton::changeEvent(event);
-    }
-
 private:
     QColor m_face;
-    Looks m_looks;
 };
 
 // A group frame drawn flat in its own colour: an etched border whose top runs through the middle
 // of the caption, the caption on a patch of the frame's colour. Styles would tint the inside.
-class EtchedFrame : public QGroupBox
+class EtchedFrame : public WithLooks<QGroupBox>
 {
 public:
-    using QGroupBox::QGroupBox;
+    using WithLooks::WithLooks;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -216,22 +225,13 @@ protected:
             painter.drawText(caption, Qt::AlignCenter, title());
         });
     }
-
-    void changeEvent(QEvent *event) override
-    {
-        m_looks.forgetOn(event);
-        QGroupBox::changeEvent(event);
-    }
-
-private:
-    Looks m_looks;
 };
 
 // A radio button drawn by the style, through Looks.
-class OptionButton : public DeferredPaint<QRadioButton>
+class OptionButton : public WithLooks<DeferredPaint<QRadioButton>>
 {
 public:
-    using DeferredPaint::DeferredPaint;
+    using WithLooks::WithLooks;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -242,15 +242,6 @@ protected:
             style()->drawControl(QStyle::CE_RadioButton, &option, &painter, this);
         });
     }
-
-    void changeEvent(QEvent *event) override
-    {
-        m_looks.forgetOn(event);
-        QRadioButton::changeEvent(event);
-    }
-
-private:
-    Looks m_looks;
 };
 
 // The message area's layout, keeping each paragraph's shaped glyphs. The stock layout throws them
@@ -285,15 +276,20 @@ QFont Tvirdex::windowFont()
     // Times New Roman where it is installed (Windows), else its metric twin, else any serif.
     // The font names just the first installed family: every family after it would become a
     // fallback that Qt resolves through fontconfig for each script the window writes in, the
-    // costliest step of start-up, though the first family already has every letter shown.
-    const QString wanted[] {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-        QStringLiteral("DejaVu Serif")};
-    const QStringList installed = QFontDatabase::families();
-    const auto found = std::find_if(std::begin(wanted), std::end(wanted),
-        [&](const QString &family) { return installed.contains(family, Qt::CaseInsensitive); });
+    // costliest step of start-up, though the first family already has every letter shown. The
+    // choice is made once, as main() makes this the application's font and the window sets it too.
+    static const QStringList families = [] {
+        const QStringList wanted {QStringLiteral("Times New Roman"),
+            QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &family : wanted) {
+            if (installed.contains(family, Qt::CaseInsensitive))
+                return QStringList {family};
+        }
+        return wanted;
+    }();
     QFont font;
-    font.setFamilies(found != std::end(wanted) ? QStringList {*found}
-                                               : QStringList(std::begin(wanted), std::end(wanted)));
+    font.setFamilies(families);
     font.setStyleHint(QFont::Serif);
     // 12 pt at 96 dpi, fixed in pixels so a desktop's font DPI cannot outgrow the fixed boxes.
     font.setPixelSize(16);
