@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -267,6 +268,24 @@ private slots:
         checkDrawn("matched");
         click(command(1));
         checkDrawn("started over");
+    }
+
+    void scrollBarDrawsWhereTheMessageStands()
+    {
+        // The opening message is longer than the box.
+        QScrollBar *bar = text()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 1);
+        for (const int value : {0, 1, bar->maximum(), 0}) {
+            bar->setValue(value);
+            QScrollBar twin(Qt::Vertical, bar->parentWidget());
+            twin.setGeometry(bar->geometry());
+            twin.setPalette(bar->palette());
+            twin.setRange(bar->minimum(), bar->maximum());
+            twin.setPageStep(bar->pageStep());
+            twin.setValue(bar->value()); // the box may have moved the range on scrolling
+            QVERIFY2(
+                bar->grab().toImage() == twin.grab().toImage(), qPrintable(QString::number(value)));
+        }
     }
 
     void photosAreSharedNotDecodedAgain()

@@ -13,8 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -87,18 +90,21 @@ protected:
 class Looks
 {
 public:
+    // The key is what the look shows besides the state: a caption, a photo, a slider position.
     template<typename Draw>
-    void paint(QWidget *w, QStyle::State state, const QString &text, Draw draw)
+    void paint(QWidget *w, QStyle::State state, const QString &key, Draw draw)
     {
         const qreal ratio = w->devicePixelRatio();
+        const QColor background = w->palette().color(w->backgroundRole());
         if (ratio != std::floor(ratio)) {
             QPainter painter(w);
+            painter.fillRect(w->rect(), background);
             draw(painter);
             return;
         }
         const QSize pixels = w->size() * int(ratio);
         auto look = std::find_if(m_looks.begin(), m_looks.end(), [&](const Look &l) {
-            return l.state == state && l.text == text && l.picture.size() == pixels
+            return l.state == state && l.key == key && l.picture.size() == pixels
                 && l.picture.devicePixelRatio() == ratio;
         });
         if (look != m_looks.end()) {
@@ -111,7 +117,7 @@ public:
                 m_looks.erase(m_looks.begin());
             QPixmap picture(pixels);
             picture.setDevicePixelRatio(ratio);
-            picture.fill(w->palette().color(w->backgroundRole()));
+            picture.fill(background);
             QPainter painter(&picture);
             // What a painter takes from a widget it is opened on, and not from a picture.
             painter.setFont(w->font());
@@ -120,7 +126,7 @@ public:
             painter.setLayoutDirection(w->layoutDirection());
             draw(painter);
             painter.end();
-            m_looks.push_back({state, text, picture});
+            m_looks.push_back({state, key, picture});
         }
         QPainter(w).drawPixmap(0, 0, m_looks.back().picture);
     }
@@ -146,7 +152,7 @@ private:
     struct Look
     {
         QStyle::State state;
-        QString text;
+        QString key;
         QPixmap picture;
     };
     std::vector<Look> m_looks;
@@ -157,7 +163,13 @@ template<typename Base>
 class WithLooks : public Base
 {
 public:
-    using Base::Base;
+    template<typename... Args>
+    explicit WithLooks(Args &&...args)
+        : Base(std::forward<Args>(args)...)
+    {
+        // A look covers the whole control, its background too: Qt need not fill that first.
+        this->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
 protected:
     void changeEvent(QEvent *event) override
@@ -241,6 +253,129 @@ protected:
         m_looks.paint(this, option.state, option.text, [&](QPainter &painter) {
             style()->drawControl(QStyle::CE_RadioButton, &option, &painter, this);
         });
+    }
+};
+
+// A caption on its own colour, drawn as QLabel draws plain text, through Looks.
+class TextLabel : public WithLooks<QLabel>
+{
+public:
+    using WithLooks::WithLooks;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStyle::State state;
+        state.setFlag(QStyle::State_Enabled, isEnabled());
+        m_looks.paint(this, state, text(), [this](QPainter &painter) {
+            const Qt::LayoutDirection direction
+                = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+            const int flags = QStyle::visualAlignment(direction, alignment())
+                | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight
+                                                : Qt::TextForceRightToLeft);
+            style()->drawItemText(
+                &painter, contentsRect(), flags, palette(), isEnabled(), text(), foregroundRole());
+        });
+    }
+};
+
+// The photo in its sunken frame, drawn as QLabel draws a pixmap, through Looks: the frame's
+// bevel alone costs more than the photo's blit. A photo of another pixel ratio is scaled
+// smoothly to the screen's, once per look.
+class PictureLabel : public WithLooks<QLabel>
+{
+public:
+    using WithLooks::WithLooks;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QPixmap photo = pixmap();
+        QStyle::State state;
+        state.setFlag(QStyle::State_Enabled, isEnabled());
+        m_looks.paint(this, state, QString::number(photo.cacheKey()), [&](QPainter &painter) {
+            drawFrame(&painter);
+            if (photo.isNull())
+                return;
+            QPixmap shown = photo;
+            const qreal ratio = devicePixelRatio();
+            if (ratio != photo.devicePixelRatio()) {
+                const QSize size = photo.size() * (ratio / photo.devicePixelRatio());
+                shown = QPixmap::fromImage(
+                    photo.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                shown.setDevicePixelRatio(ratio);
+            }
+            if (!isEnabled()) {
+                QStyleOption option;
+                option.initFrom(this);
+                shown = style()->generatedIconPixmap(QIcon::Disabled, shown, &option);
+            }
+            style()->drawItemPixmap(&painter, contentsRect(),
+                QStyle::visualAlignment(layoutDirection(), alignment()), shown);
+        });
+    }
+};
+
+// The message area's scroll bar, through Looks while it rests. Under the mouse or held down the
+// style shows which part is hovered or pressed, which only the stock paint knows.
+class RestingScrollBar : public WithLooks<QScrollBar>
+{
+public:
+    using WithLooks::WithLooks;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (underMouse() || m_held) {
+            QScrollBar::paintEvent(event);
+            return;
+        }
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_All;
+        const QString key = QStringLiteral("%1 %2 %3 %4 %5")
+                                .arg(option.minimum)
+                                .arg(option.maximum)
+                                .arg(option.pageStep)
+                                .arg(option.sliderPosition)
+                                .arg(option.orientation);
+        m_looks.paint(this, option.state, key, [&](QPainter &painter) {
+            style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+        });
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        m_held = true;
+        QScrollBar::mousePressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QScrollBar::mouseReleaseEvent(event);
+        m_held = event->buttons() != Qt::NoButton;
+        update();
+    }
+
+private:
+    bool m_held = false;
+};
+
+// The message area, its frame drawn through Looks.
+class MessageBox : public WithLooks<QPlainTextEdit>
+{
+public:
+    using WithLooks::WithLooks;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return WithLooks::event(event);
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        m_looks.paint(this, option.state, {}, [this](QPainter &painter) { drawFrame(&painter); });
+        return true;
     }
 };
 
@@ -349,7 +484,7 @@ void Tvirdex::buildControls()
         {QString(), {408, 232, 65, 25}, QStringLiteral("Вярно")},
     };
     for (int i = 0; i < 4; ++i) {
-        QLabel *label = makeControl<QLabel>(this, "Label1", i, labels[i].geometry);
+        QLabel *label = makeControl<TextLabel>(this, "Label1", i, labels[i].geometry);
         label->setText(labels[i].text);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setAccessibleName(labels[i].accessibleName);
@@ -414,13 +549,14 @@ void Tvirdex::buildControls()
     connect(m_option2Group, &QButtonGroup::idClicked, this,
         [this](int id) { Option2Click(qint16(id)); });
 
-    m_picture2 = makeControl<QLabel>(this, "Picture2", 0, {328, 40, 180, 136});
+    m_picture2 = makeControl<PictureLabel>(this, "Picture2", 0, {328, 40, 180, 136});
     m_picture2->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     m_picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture2->setAccessibleName(QStringLiteral("Снимка"));
     paintBackground(m_picture2, windowColour);
 
-    m_text1 = makeControl<QPlainTextEdit>(this, "Text1", 0, {8, 264, 497, 145});
+    m_text1 = makeControl<MessageBox>(this, "Text1", 0, {8, 264, 497, 145});
+    m_text1->setVerticalScrollBar(new RestingScrollBar(Qt::Vertical));
     auto *document = new QTextDocument(m_text1);
     document->setDocumentLayout(new KeptShapingLayout(document));
     document->setDefaultFont(m_text1->font()); // a document of one's own starts in Qt's default
