@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -286,6 +287,24 @@ private slots:
             QVERIFY2(
                 bar->grab().toImage() == twin.grab().toImage(), qPrintable(QString::number(value)));
         }
+    }
+
+    void messageFrameDrawsAsAStockOne()
+    {
+        QPlainTextEdit twin(form);
+        twin.setGeometry(text()->geometry());
+        // The box alone, without what the text and scroll bar cover inside its frame.
+        const auto frameOf = [](QPlainTextEdit *w) {
+            QImage image(w->size() * w->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(w->devicePixelRatio());
+            image.fill(Qt::transparent);
+            w->render(&image, {}, {}, QWidget::DrawWindowBackground);
+            QPainter inside(&image);
+            inside.setCompositionMode(QPainter::CompositionMode_Clear);
+            inside.fillRect(w->contentsRect(), Qt::transparent);
+            return image;
+        };
+        QVERIFY(frameOf(text()) == frameOf(&twin));
     }
 
     void photosAreSharedNotDecodedAgain()

@@ -84,9 +84,11 @@ protected:
 // What a control drew, kept for its last few looks. Every press and release repaints a button at
 // once, and starting over repaints all twenty and the frames under them; the style would antialias
 // each circle, draw each border through the frame's clip and lay out each caption again, where a
-// blit is a fraction of that. A picture starts as the control's own opaque background, so what is
-// drawn into it is what would be drawn on the screen. At a fractional device pixel ratio a control
-// may sit between device pixels, where a picture would not match; there it is drawn directly.
+// blit is a fraction of that. A control's very first paint, in the window's first frame, is drawn
+// directly: many are never drawn again, and a picture would only add to start-up time and memory.
+// A picture starts as the control's own opaque background, so what is drawn into it is what would
+// be drawn on the screen. At a fractional device pixel ratio a control may sit between device
+// pixels, where a picture would not match; there it is always drawn directly.
 class Looks
 {
 public:
@@ -96,16 +98,9 @@ public:
     {
         const qreal ratio = w->devicePixelRatio();
         const QColor background = w->palette().color(w->backgroundRole());
-        if (ratio != std::floor(ratio)) {
-            QPainter painter(w);
-            painter.fillRect(w->rect(), background);
-            draw(painter);
-            return;
-        }
-        const QSize pixels = w->size() * int(ratio);
+        const QSize pixels = w->size() * ratio;
         auto look = std::find_if(m_looks.begin(), m_looks.end(), [&](const Look &l) {
-            return l.state == state && l.key == key && l.picture.size() == pixels
-                && l.picture.devicePixelRatio() == ratio;
+            return l.state == state && l.key == key && l.pixels == pixels && l.ratio == ratio;
         });
         if (look != m_looks.end()) {
             // The least recently drawn look goes first, so the list is kept in order of use.
@@ -115,7 +110,19 @@ public:
             // More would only hold the rarer ones (pressed, under the mouse) at 6-10 KiB each.
             if (m_looks.size() == 4)
                 m_looks.erase(m_looks.begin());
-            QPixmap picture(pixels);
+            m_looks.push_back({state, key, pixels, ratio, QPixmap()});
+        }
+        QPixmap &picture = m_looks.back().picture;
+        const bool first = !m_painted;
+        m_painted = true;
+        if (first || ratio != std::floor(ratio)) {
+            QPainter painter(w);
+            painter.fillRect(w->rect(), background);
+            draw(painter);
+            return;
+        }
+        if (picture.isNull()) {
+            picture = QPixmap(pixels);
             picture.setDevicePixelRatio(ratio);
             picture.fill(background);
             QPainter painter(&picture);
@@ -125,10 +132,8 @@ public:
             painter.setBackground(w->palette().brush(w->backgroundRole()));
             painter.setLayoutDirection(w->layoutDirection());
             draw(painter);
-            painter.end();
-            m_looks.push_back({state, key, picture});
         }
-        QPainter(w).drawPixmap(0, 0, m_looks.back().picture);
+        QPainter(w).drawPixmap(0, 0, picture);
     }
 
     void forgetAll() { m_looks.clear(); }
@@ -153,9 +158,12 @@ private:
     {
         QStyle::State state;
         QString key;
-        QPixmap picture;
+        QSize pixels;
+        qreal ratio;
+        QPixmap picture; // none for the control's first paint
     };
     std::vector<Look> m_looks;
+    bool m_painted = false;
 };
 
 // A control that paints through Looks, and forgets them when what they were drawn with changes.
@@ -361,22 +369,79 @@ private:
     bool m_held = false;
 };
 
-// The message area, its frame drawn through Looks.
-class MessageBox : public WithLooks<QPlainTextEdit>
+// The message area, its frame drawn once per look and kept as the four edges: the inside is all
+// text and scroll bar, and a picture of the whole box would hold 280 KiB to redraw a thin line.
+class MessageBox : public QPlainTextEdit
 {
 public:
-    using WithLooks::WithLooks;
+    using QPlainTextEdit::QPlainTextEdit;
 
 protected:
     bool event(QEvent *event) override
     {
-        if (event->type() != QEvent::Paint)
-            return WithLooks::event(event);
+        switch (event->type()) {
+        case QEvent::Paint:
+            paintFrame();
+            return true;
+        case QEvent::PaletteChange:
+        case QEvent::StyleChange:
+            m_edges.clear();
+            break;
+        default:
+            break;
+        }
+        return QPlainTextEdit::event(event);
+    }
+
+private:
+    void paintFrame()
+    {
         QStyleOptionFrame option;
         initStyleOption(&option);
-        m_looks.paint(this, option.state, {}, [this](QPainter &painter) { drawFrame(&painter); });
-        return true;
+        const qreal ratio = devicePixelRatio();
+        QPainter painter(this);
+        // As with Looks, the first paint is drawn directly.
+        if (option.state != m_state || size() != m_size || ratio != m_ratio) {
+            m_edges.clear();
+            m_state = option.state;
+            m_size = size();
+            m_ratio = ratio;
+        }
+        const bool first = !m_painted;
+        m_painted = true;
+        if (first || ratio != std::floor(ratio)) {
+            drawFrame(&painter);
+            return;
+        }
+        if (m_edges.empty()) {
+            QPixmap whole(size() * int(ratio));
+            whole.setDevicePixelRatio(ratio);
+            whole.fill(Qt::transparent);
+            QPainter frame(&whole);
+            drawFrame(&frame);
+            frame.end();
+            const int w = width(), h = height(), f = frameWidth();
+            for (const QRect edge : {QRect(0, 0, w, f), QRect(0, h - f, w, f),
+                     QRect(0, f, f, h - 2 * f), QRect(w - f, f, f, h - 2 * f)}) {
+                QPixmap picture = whole.copy(QRect(edge.topLeft() * ratio, edge.size() * ratio));
+                picture.setDevicePixelRatio(ratio);
+                m_edges.push_back({edge.topLeft(), picture});
+            }
+        }
+        for (const Edge &edge : m_edges)
+            painter.drawPixmap(edge.at, edge.picture);
     }
+
+    struct Edge
+    {
+        QPoint at;
+        QPixmap picture;
+    };
+    std::vector<Edge> m_edges;
+    QStyle::State m_state;
+    QSize m_size;
+    qreal m_ratio = 0;
+    bool m_painted = false;
 };
 
 // The message area's layout, keeping each paragraph's shaped glyphs. The stock layout throws them
