@@ -93,8 +93,11 @@ class Looks
 {
 public:
     // The key is what the look shows besides the state: a caption, a photo, a slider position.
+    // Only the parts given are kept and blitted (all of the control when none are given): a
+    // frame around children that cover its inside need not keep a picture of that inside.
     template<typename Draw>
-    void paint(QWidget *w, QStyle::State state, const QString &key, Draw draw)
+    void paint(
+        QWidget *w, QStyle::State state, const QString &key, Draw draw, const QRegion &parts = {})
     {
         const qreal ratio = w->devicePixelRatio();
         const QColor background = w->palette().color(w->backgroundRole());
@@ -110,9 +113,9 @@ public:
             // More would only hold the rarer ones (pressed, under the mouse) at 6-10 KiB each.
             if (m_looks.size() == 4)
                 m_looks.erase(m_looks.begin());
-            m_looks.push_back({state, key, pixels, ratio, QPixmap()});
+            m_looks.push_back({state, key, pixels, ratio, {}});
         }
-        QPixmap &picture = m_looks.back().picture;
+        std::vector<Piece> &pieces = m_looks.back().pieces;
         const bool first = !m_painted;
         m_painted = true;
         if (first || ratio != std::floor(ratio)) {
@@ -121,8 +124,8 @@ public:
             draw(painter);
             return;
         }
-        if (picture.isNull()) {
-            picture = QPixmap(pixels);
+        if (pieces.empty()) {
+            QPixmap picture(pixels);
             picture.setDevicePixelRatio(ratio);
             picture.fill(background);
             QPainter painter(&picture);
@@ -132,8 +135,18 @@ public:
             painter.setBackground(w->palette().brush(w->backgroundRole()));
             painter.setLayoutDirection(w->layoutDirection());
             draw(painter);
+            painter.end();
+            if (parts.isEmpty())
+                pieces.push_back({QPoint(), picture});
+            for (const QRect &part : parts) {
+                QPixmap piece = picture.copy(QRect(part.topLeft() * ratio, part.size() * ratio));
+                piece.setDevicePixelRatio(ratio);
+                pieces.push_back({part.topLeft(), piece});
+            }
         }
-        QPainter(w).drawPixmap(0, 0, picture);
+        QPainter painter(w);
+        for (const Piece &piece : pieces)
+            painter.drawPixmap(piece.at, piece.picture);
     }
 
     void forgetAll() { m_looks.clear(); }
@@ -154,13 +167,18 @@ public:
     }
 
 private:
+    struct Piece
+    {
+        QPoint at;
+        QPixmap picture;
+    };
     struct Look
     {
         QStyle::State state;
         QString key;
         QSize pixels;
         qreal ratio;
-        QPixmap picture; // none for the control's first paint
+        std::vector<Piece> pieces; // none for the control's first paint
     };
     std::vector<Look> m_looks;
     bool m_painted = false;
@@ -369,79 +387,25 @@ private:
     bool m_held = false;
 };
 
-// The message area, its frame drawn once per look and kept as the four edges: the inside is all
-// text and scroll bar, and a picture of the whole box would hold 280 KiB to redraw a thin line.
-class MessageBox : public QPlainTextEdit
+// The message area, its frame drawn through Looks. Only the frame's four edges are kept: the inside
+// is all text and scroll bar, and a picture of the whole box would hold 280 KiB for a thin line.
+class MessageBox : public WithLooks<QPlainTextEdit>
 {
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using WithLooks::WithLooks;
 
 protected:
     bool event(QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::Paint:
-            paintFrame();
-            return true;
-        case QEvent::PaletteChange:
-        case QEvent::StyleChange:
-            m_edges.clear();
-            break;
-        default:
-            break;
-        }
-        return QPlainTextEdit::event(event);
-    }
-
-private:
-    void paintFrame()
-    {
+        if (event->type() != QEvent::Paint)
+            return WithLooks::event(event);
         QStyleOptionFrame option;
         initStyleOption(&option);
-        const qreal ratio = devicePixelRatio();
-        QPainter painter(this);
-        // As with Looks, the first paint is drawn directly.
-        if (option.state != m_state || size() != m_size || ratio != m_ratio) {
-            m_edges.clear();
-            m_state = option.state;
-            m_size = size();
-            m_ratio = ratio;
-        }
-        const bool first = !m_painted;
-        m_painted = true;
-        if (first || ratio != std::floor(ratio)) {
-            drawFrame(&painter);
-            return;
-        }
-        if (m_edges.empty()) {
-            QPixmap whole(size() * int(ratio));
-            whole.setDevicePixelRatio(ratio);
-            whole.fill(Qt::transparent);
-            QPainter frame(&whole);
-            drawFrame(&frame);
-            frame.end();
-            const int w = width(), h = height(), f = frameWidth();
-            for (const QRect edge : {QRect(0, 0, w, f), QRect(0, h - f, w, f),
-                     QRect(0, f, f, h - 2 * f), QRect(w - f, f, f, h - 2 * f)}) {
-                QPixmap picture = whole.copy(QRect(edge.topLeft() * ratio, edge.size() * ratio));
-                picture.setDevicePixelRatio(ratio);
-                m_edges.push_back({edge.topLeft(), picture});
-            }
-        }
-        for (const Edge &edge : m_edges)
-            painter.drawPixmap(edge.at, edge.picture);
+        m_looks.paint(
+            this, option.state, {}, [this](QPainter &painter) { drawFrame(&painter); },
+            QRegion(rect()) - contentsRect());
+        return true;
     }
-
-    struct Edge
-    {
-        QPoint at;
-        QPixmap picture;
-    };
-    std::vector<Edge> m_edges;
-    QStyle::State m_state;
-    QSize m_size;
-    qreal m_ratio = 0;
-    bool m_painted = false;
 };
 
 // The message area's layout, keeping each paragraph's shaped glyphs. The stock layout throws them
