@@ -1,10 +1,11 @@
-# Shared by scripts/run and scripts/test: what the project needs on Debian 12, and the build.
+# Shared by the scripts: what the project needs on Debian 12 and 13 (every name exists in both),
+# and the build.
 # shellcheck shell=bash
 
 root_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
-test_packages=(xvfb xauth binutils xdotool x11-utils imagemagick openbox wmctrl
+test_packages=(xvfb xauth dbus-daemon binutils xdotool x11-utils imagemagick openbox wmctrl
                desktop-file-utils appstream dpkg-dev file strace fonts-dejavu-core)
 # The Windows build (MinGW-w64, Qt's source, the installer maker) and its tests under Wine.
 windows_build_packages=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix nsis)
