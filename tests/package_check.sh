@@ -22,8 +22,9 @@ done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+# Debian 13 names the Qt libraries for their 64-bit time_t ABI: libqt6core6t64.
 for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
-    grep -q "\b$lib\b" <<<"$depends" || fail "$lib missing from Depends"
+    grep -qE "(^|[ ,])${lib//+/\\+}(t64)?( |,|$)" <<<"$depends" || fail "$lib missing from Depends"
 done
 
 if [ "$(id -u)" -ne 0 ]; then
