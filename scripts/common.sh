@@ -7,10 +7,11 @@ root_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
 test_packages=(xvfb xauth dbus-daemon binutils xdotool x11-utils imagemagick openbox wmctrl
                desktop-file-utils appstream dpkg-dev file strace fonts-dejavu-core)
-# The Windows build (MinGW-w64, Qt's source, the installer maker) and its tests under Wine.
-windows_build_packages=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix nsis)
+# The Windows build (MinGW-w64, Qt's source, the installer and MSI makers) and its tests under Wine.
+windows_build_packages=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix nsis wixl
+                        msitools)
 windows_test_packages=(wine wine64 python3-pefile xvfb xauth xdotool x11-utils imagemagick openbox
-                       wmctrl unzip tesseract-ocr tesseract-ocr-bul)
+                       wmctrl unzip tesseract-ocr tesseract-ocr-bul msitools)
 
 # Runs a command as root: directly when we are root, else through sudo.
 as_root() {

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The Windows build as a school gets it, in a fresh Wine prefix on a real X server: installs it
-# silently (installer) or unpacks it (portable), plays one pair with real X input, reads the
-# result off the screen, closes the window, and for the installer uninstalls it again.
-#   windows_play.sh installer|portable ARTIFACT OUT_DIR TITLE
+# silently (installer, msi) or unpacks it (portable), plays one pair with real X input, reads the
+# result off the screen, closes the window, and for the installer and the MSI uninstalls it again.
+#   windows_play.sh installer|portable ARTIFACT OUT_DIR TITLE [DPI]
+#   windows_play.sh msi ARTIFACT OUT_DIR TITLE DPI STAGED_FOLDER UPGRADE_CODE VERSION PUBLISHER
+# DPI (96 unless given) is the screen's as Wine's LogPixels sets it: 144 is Windows' 150 %.
+# The MSI must install STAGED_FOLDER file for file, under its fixed UPGRADE_CODE.
 set -euo pipefail
-mode=$1 artifact=$2 out=$3 title=$4
+mode=$1 artifact=$2 out=$3 title=$4 dpi=${5:-96}
+[ "$mode" != msi ] || { staged=$6 upgrade_code=$7 version=$8 publisher=$9; }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?" >&2' ERR
@@ -34,11 +38,27 @@ start=$SECONDS
 wineboot -i >/dev/null 2>&1
 wineserver -w
 echo "fresh Wine prefix ($(wine --version)) in $((SECONDS - start)) s"
+if [ "$dpi" != 96 ]; then
+    # Where winecfg keeps the screen resolution, for the machine and for the user.
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    wineserver -w
+    echo "screen set to $dpi dpi"
+fi
 
 drive_c=$prefix/drive_c
 install_dir="$drive_c/Program Files/Tvirdex"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tvirdex'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
+# Exported, since the console would show the Cyrillic names in its own code page.
+reg_export() {
+    wine reg export "$1" "$drive_c/export.reg" /y >/dev/null &&
+        iconv -f UTF-16 -t UTF-8 "$drive_c/export.reg" | tr -d '\r'
+}
+# The Start-menu entry: in the menu of all users; Wine's msiexec puts an MSI's in the user's own,
+# as it does not yet follow ALLUSERS for ProgramMenuFolder.
+user_shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
 case $mode in
 installer)
     wine "$artifact" /S
@@ -46,10 +66,40 @@ installer)
     [ -f "$install_dir/Tvirdex.exe" ] || fail "the installer put no Tvirdex.exe in Program Files"
     [ -f "$install_dir/Uninstall.exe" ] || fail "the installer left no uninstaller"
     [ -f "$shortcut" ] || fail "no Start-menu entry «Твирдекс»"
-    # Exported, since the console would show the Cyrillic name in its own code page.
-    wine reg export "$uninstall_key" "$drive_c/uninstall.reg" /y >/dev/null
-    iconv -f UTF-16 -t UTF-8 "$drive_c/uninstall.reg" | grep -q '"DisplayName"="Твирдекс"' ||
+    reg_export "$uninstall_key" | grep -q '"DisplayName"="Твирдекс"' ||
         fail "no entry «Твирдекс» in the list of installed programs"
+    exe=$install_dir/Tvirdex.exe
+    ;;
+msi)
+    # What an administrator's deployment tool reads before it installs anything.
+    properties=$(msiinfo export "$artifact" Property | tr -d '\r')
+    for expected in "ProductName	Твирдекс" "ALLUSERS	1" "UpgradeCode	{$upgrade_code}" \
+                    "ProductVersion	$version" "Manufacturer	$publisher"; do
+        grep -qxF "$expected" <<<"$properties" ||
+            fail "the MSI's Property table lacks '$expected'"
+    done
+    msiinfo suminfo "$artifact" | grep -q '^Template: x64;' || fail "the MSI is not for 64-bit Windows"
+    status=0
+    wine msiexec /i "$artifact" /qn || status=$?
+    wineserver -w
+    [ "$status" = 0 ] || fail "msiexec /i exited with $status"
+    # Exactly the files the zip and the installer carry.
+    diff <(cd "$staged" && find . -type f -exec sha256sum {} + | sort -k2) \
+         <(cd "$install_dir" && find . -type f -exec sha256sum {} + | sort -k2) >&2 ||
+        fail "Program Files\\Tvirdex does not hold the packaged files"
+    [ -f "$shortcut" ] || [ -f "$user_shortcut" ] || fail "no Start-menu entry «Твирдекс»"
+    entry=$(reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' |
+                awk -v RS= '/"DisplayName"="Твирдекс"/')
+    [ -n "$entry" ] || fail "no entry «Твирдекс» in the list of installed programs"
+    for expected in "\"DisplayVersion\"=\"$version\"" "\"Publisher\"=\"$publisher\"" \
+                    '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
+        grep -qF "$expected" <<<"$entry" || fail "the uninstall entry lacks $expected"
+    done
+    size=$(sed -n 's/^"Size"="\([0-9]*\)"$/\1/p' <<<"$entry")
+    [ "${size:-0}" -gt 1000 ] || fail "the uninstall entry gives no size (Size '$size' KiB)"
+    reg_export 'HKLM\Software\Classes\Installer\Products' | grep -q '"ProductIcon"=".*Tvirdex' ||
+        fail "the product registers no icon for the list of installed programs"
+    echo "installed: packaged files, Start-menu entry, uninstall entry of $size KiB"
     exe=$install_dir/Tvirdex.exe
     ;;
 portable)
@@ -69,7 +119,7 @@ find_window 60 --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$title")\$"
 read_text() { crop "$1" "$2" "$3" "$4" "$5" -resize 400% -colorspace gray png:- |
                   tesseract stdin stdout -l bul --psm "$6" "${@:7}" 2>/dev/null | tr -d '\f'; }
 
-shot=$out/windows-$mode
+shot=$out/windows-$mode-$dpi
 import -window root "$shot-start.png"
 [ "$(colours "$shot-start.png" 332 44 100 90)" = 1 ] || fail "picture display not empty at start"
 
@@ -97,12 +147,25 @@ kill -0 "$app" 2>/dev/null && fail "program still running after its window was c
 wait "$app" || fail "program exited with status $?"
 app=
 
-if [ "$mode" = installer ]; then
+case $mode in
+installer)
     wine "$install_dir/Uninstall.exe" /S
     wineserver -w
-    [ ! -e "$install_dir" ] || fail "the uninstaller left: $(cd "$install_dir" && find . -mindepth 1)"
-    [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"
     ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is still there"
+    ;;
+msi)
+    status=0
+    wine msiexec /x "$artifact" /qn || status=$?
+    wineserver -w
+    [ "$status" = 0 ] || fail "msiexec /x exited with $status"
+    ! reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -q 'Твирдекс' ||
+        fail "the uninstall entry is still there"
+    [ ! -e "$user_shortcut" ] || fail "the uninstall left the Start-menu entry"
+    ;;
+esac
+if [ "$mode" != portable ]; then
+    [ ! -e "$install_dir" ] || fail "the uninstall left: $(cd "$install_dir" && find . -mindepth 1)"
+    [ ! -e "$shortcut" ] || fail "the uninstall left the Start-menu entry"
     echo "uninstalled: no file, shortcut or uninstall entry left"
 fi
-echo "windows $mode play passed; screenshots in $out"
+echo "windows $mode play at $dpi dpi passed; screenshots in $out"

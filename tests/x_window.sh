@@ -1,8 +1,13 @@
 # Shared by the scripts that play the real program on an X server; sourced, with fail() defined.
+# Coordinates are the window's own, at 96 dpi; at another dpi (set dpi before sourcing) they are
+# scaled as the program scales its layout.
+dpi=${dpi:-96}
+# at X: X scaled to the screen's dpi.
+at() { echo $(($1 * dpi / 96)); }
 
 # find_window SECONDS XDOTOOL-SEARCH-ARGS...: waits for the program's window, checks its title
-# against $title and its 514 x 414 client area, and sets wid, x0 and y0 (the client area's
-# top-left corner on the screen).
+# against $title and its 514 x 414 client area (scaled to the dpi), and sets wid, x0 and y0 (the
+# client area's top-left corner on the screen).
 find_window() {
     local deadline=$((SECONDS + $1)) name info width height
     shift
@@ -22,13 +27,14 @@ find_window() {
     height=$(awk '/Height:/ {print $2}' <<<"$info")
     x0=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
     y0=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    [ "$width" = 514 ] && [ "$height" = 414 ] || fail "client area is ${width}x${height}"
+    [ "$width" = "$(at 514)" ] && [ "$height" = "$(at 414)" ] ||
+        fail "client area is ${width}x${height}, not $(at 514)x$(at 414)"
     echo "window $wid: ${width}x${height} at $x0,$y0, title '$name'"
 }
 
 # crop SCREENSHOT X Y W H [convert options...]: a rectangle of the client area.
-crop() { convert "$1" -crop "${4}x${5}+$((x0 + $2))+$((y0 + $3))" +repage "${@:6}"; }
+crop() { convert "$1" -crop "$(at "$4")x$(at "$5")+$((x0 + $(at "$2")))+$((y0 + $(at "$3")))" +repage "${@:6}"; }
 # Number of distinct colours in a rectangle of the client area (X Y W H) of a screenshot.
 colours() { crop "$@" -format '%k' info:; }
 # A real click at a point of the client area.
-click() { xdotool mousemove --sync $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.3; }
+click() { xdotool mousemove --sync $((x0 + $(at "$1"))) $((y0 + $(at "$2"))) click 1; sleep 0.3; }

@@ -1,4 +1,4 @@
-# Lays out the Windows program folder, then packs it as a zip and as an NSIS installer.
+# Lays out the Windows program folder, then packs it as a zip, an NSIS installer and an MSI.
 # Run by the windows_package target, which passes every path.
 cmake_minimum_required(VERSION 3.25)
 
@@ -117,4 +117,67 @@ math(EXPR size_kib "(${size} + 1023) / 1024")
 execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
                         -DOUTFILE=${OUT_DIR}/${NAME}.exe ${NSI}
                 WORKING_DIRECTORY ${nsi_dir} COMMAND_ERROR_IS_FATAL ANY)
-message(STATUS "Windows packages: ${OUT_DIR}/${NAME}.zip, ${OUT_DIR}/${NAME}.exe")
+
+# The MSI holds the same files, one component each. A component's GUID comes from its path, so
+# every version names the same file with the same component, as Windows Installer requires.
+# The Start-menu shortcut belongs to the program's own component and goes with it.
+set(msi_files "")
+set(msi_refs "")
+set(open_dir "")
+foreach(file IN LISTS files)
+  get_filename_component(dir "${file}" DIRECTORY)
+  get_filename_component(name "${file}" NAME)
+  if(dir MATCHES "/")
+    message(FATAL_ERROR "${file}: the MSI lays out one level of folders only")
+  endif()
+  if(NOT dir STREQUAL open_dir)
+    if(open_dir)
+      string(APPEND msi_files "          </Directory>\n")
+    endif()
+    if(dir)
+      string(MAKE_C_IDENTIFIER "d_${dir}" dir_id)
+      string(APPEND msi_files "          <Directory Id=\"${dir_id}\" Name=\"${dir}\">\n")
+    endif()
+    set(open_dir "${dir}")
+  endif()
+  string(MAKE_C_IDENTIFIER "${file}" id)
+  string(UUID guid NAMESPACE ${MSI_UPGRADE_CODE} NAME "file ${file}" TYPE SHA1 UPPER)
+  set(source "${NAME}/${file}")
+  string(REPLACE "&" "&amp;" source "${source}")
+  string(APPEND msi_files "          <Component Id=\"c_${id}\" Guid=\"${guid}\" Win64=\"yes\">\n"
+                          "            <File Id=\"f_${id}\" Name=\"${name}\" Source=\"${source}\" KeyPath=\"yes\"/>\n")
+  if(file STREQUAL "Tvirdex.exe")
+    # A plain shortcut to the file, not an advertised one: it works the same under every shell.
+    string(APPEND msi_files
+      "            <Shortcut Id=\"StartMenu\" Directory=\"ProgramMenuFolder\" Name=\"Tvirdex\"\n"
+      "                      Target=\"[#f_${id}]\" WorkingDirectory=\"INSTALLDIR\"/>\n")
+  endif()
+  string(APPEND msi_files "          </Component>\n")
+  string(APPEND msi_refs "      <ComponentRef Id=\"c_${id}\"/>\n")
+endforeach()
+if(open_dir)
+  string(APPEND msi_files "          </Directory>\n")
+endif()
+string(REGEX REPLACE "\n$" "" MSI_FILES "${msi_files}")
+string(REGEX REPLACE "\n$" "" MSI_COMPONENT_REFS "${msi_refs}")
+set(MSI_SIZE_KIB ${size_kib})
+get_filename_component(wxs_dir ${WXS} DIRECTORY)
+configure_file(${WXS} ${wxs_dir}/tvirdex-files.wxs @ONLY)
+configure_file(${SOURCE_DIR}/resources/icons/tvirdex.ico ${OUT_DIR}/tvirdex.ico COPYONLY)
+execute_process(COMMAND ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
+                WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
+# The Bulgarian texts, in the database's Cyrillic code page: the program's name in the list of
+# installed programs and on the Start menu, and the refusal to replace a newer version.
+file(WRITE ${OUT_DIR}/_ForceCodepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
+set(bulgarian
+  "UPDATE `Property` SET `Value` = 'Твирдекс' WHERE `Property` = 'ProductName'"
+  "UPDATE `Shortcut` SET `Name` = 'Твирдекс' WHERE `Shortcut` = 'StartMenu'"
+  "UPDATE `LaunchCondition` SET `Description` = 'По-нова версия на Твирдекс вече е инсталирана.' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'")
+execute_process(COMMAND ${MSIBUILD} ${NAME}.msi -i _ForceCodepage.idt
+                WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
+foreach(query IN LISTS bulgarian)
+  execute_process(COMMAND ${MSIBUILD} ${NAME}.msi -q "${query}"
+                  WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+file(REMOVE ${OUT_DIR}/_ForceCodepage.idt)
+message(STATUS "Windows packages: ${OUT_DIR}/${NAME}.zip, ${OUT_DIR}/${NAME}.exe, ${OUT_DIR}/${NAME}.msi")
