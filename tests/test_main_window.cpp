@@ -6,12 +6,10 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -240,71 +238,6 @@ private slots:
         checkPristineButtons();
         click(command(0));
         QCOMPARE(form->messageText(), wrong);
-    }
-
-    // The buttons keep what they drew; each must still draw its current state, as a stock radio
-    // button in that state draws it: chosen, retired after a match, free again after «Чисти».
-    void buttonsDrawTheirCurrentState()
-    {
-        const auto checkDrawn = [this](const char *when) {
-            for (int i = 0; i < 10; ++i) {
-                for (QRadioButton *b : {mineral(i), hardness(i)}) {
-                    QRadioButton twin(b->text(), b->parentWidget());
-                    twin.setGeometry(b->geometry());
-                    twin.setPalette(b->palette());
-                    twin.setAutoFillBackground(true);
-                    twin.setChecked(b->isChecked());
-                    twin.setEnabled(b->isEnabled());
-                    QVERIFY2(b->grab().toImage() == twin.grab().toImage(),
-                        qPrintable(QStringLiteral("%1 %2 %3").arg(when, b->objectName()).arg(i)));
-                }
-            }
-        };
-        checkDrawn("at start");
-        click(mineral(3));
-        click(hardness(6));
-        checkDrawn("chosen");
-        click(hardness(3));
-        click(command(0));
-        checkDrawn("matched");
-        click(command(1));
-        checkDrawn("started over");
-    }
-
-    void scrollBarDrawsWhereTheMessageStands()
-    {
-        // The opening message is longer than the box.
-        QScrollBar *bar = text()->verticalScrollBar();
-        QVERIFY(bar->maximum() > 1);
-        for (const int value : {0, 1, bar->maximum(), 0}) {
-            bar->setValue(value);
-            QScrollBar twin(Qt::Vertical, bar->parentWidget());
-            twin.setGeometry(bar->geometry());
-            twin.setPalette(bar->palette());
-            twin.setRange(bar->minimum(), bar->maximum());
-            twin.setPageStep(bar->pageStep());
-            twin.setValue(bar->value()); // the box may have moved the range on scrolling
-            QVERIFY2(
-                bar->grab().toImage() == twin.grab().toImage(), qPrintable(QString::number(value)));
-        }
-    }
-
-    void messageFrameDrawsAsAStockOne()
-    {
-        QPlainTextEdit twin(form);
-        twin.setGeometry(text()->geometry());
-        // The box alone, without what the text and scroll bar cover inside its frame.
-        const auto frameOf = [](QPlainTextEdit *w) {
-            QImage image(w->size() * w->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(w->devicePixelRatio());
-            image.fill(Qt::transparent);
-            w->render(&image, {}, {}, QWidget::DrawWindowBackground);
-            QPainter inside(&image);
-            inside.setCompositionMode(QPainter::CompositionMode_Clear);
-            inside.fillRect(w->contentsRect(), Qt::transparent);
-            return image;
-        };
-        QVERIFY(frameOf(text()) == frameOf(&twin));
     }
 
     void photosAreSharedNotDecodedAgain()
