@@ -1,6 +1,9 @@
 #include "controls.h"
 
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <qdrawutil.h>
 
 void FaceButton::setFace(const QColor &face)
@@ -29,4 +32,14 @@ void EtchedFrame::paintEvent(QPaintEvent *)
     painter.fillRect(caption, palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+void KeptShapingLayout::documentChanged(int from, int charsRemoved, int charsAdded)
+{
+    // Before the base class lays the changed paragraphs out.
+    const int end = from + charsAdded;
+    for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= end;
+         b = b.next())
+        b.layout()->setCacheEnabled(true);
+    QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
 }

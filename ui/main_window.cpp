@@ -8,15 +8,12 @@
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
-#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextLayout>
 
 namespace {
 
@@ -46,26 +43,6 @@ void paintBackground(QWidget *w, const QColor &colour)
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
-
-// The message area's layout, keeping each paragraph's shaped glyphs. The stock layout throws them
-// away once it has broken the lines, so every paint of the area shaped its whole paragraph again,
-// a kilobyte of text for a description: more than all the rest of a click.
-class KeptShapingLayout : public QPlainTextDocumentLayout
-{
-public:
-    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
-
-protected:
-    void documentChanged(int from, int charsRemoved, int charsAdded) override
-    {
-        // Before the base class lays the changed paragraphs out.
-        const int end = from + charsAdded;
-        for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= end;
-             b = b.next())
-            b.layout()->setCacheEnabled(true);
-        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
-    }
-};
 
 QString counterName(const QString &what, const QString &value)
 {
