@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -149,6 +150,90 @@ private slots:
             : array == "Frame1"               ? QPoint(geometry.width() - 5, geometry.height() / 2)
                                               : QPoint(geometry.width() - 3, geometry.height() - 3);
         QCOMPARE(pixelAt(w, blank), colour);
+    }
+
+    // The window opens centred on its screen. A window manager may add a frame only once the
+    // window is shown, so each side's gap may differ from the other's by that frame.
+    void opensCentred()
+    {
+        const QRect screen = form->screen()->availableGeometry();
+        const QRect frame = form->frameGeometry();
+        const QSize extra = frame.size() - form->size();
+        const int left = frame.left() - screen.left(), right = screen.right() - frame.right();
+        const int top = frame.top() - screen.top(), bottom = screen.bottom() - frame.bottom();
+        const QString where = QStringLiteral("window %1,%2 %3x%4 on screen %5x%6")
+                                  .arg(frame.x())
+                                  .arg(frame.y())
+                                  .arg(frame.width())
+                                  .arg(frame.height())
+                                  .arg(screen.width())
+                                  .arg(screen.height());
+        QVERIFY2(qAbs(left - right) <= extra.width() + 1, qPrintable(where));
+        QVERIFY2(qAbs(top - bottom) <= extra.height() + 1, qPrintable(where));
+    }
+
+    // At every scale each caption is drawn and has room: there is ink, and none in the last
+    // device pixels before the edges that would clip it (the right edge, the top and bottom rows).
+    void captionsAreNotClipped()
+    {
+        QList<QWidget *> captioned;
+        for (int i = 0; i < 10; ++i)
+            captioned << mineral(i) << hardness(i);
+        for (int i = 0; i < 4; ++i)
+            captioned << label(i);
+        click(hardness(9));
+        click(mineral(0));
+        click(command(0)); // the counters now show numbers
+        for (QWidget *w : captioned) {
+            const QImage image = w->grab().toImage();
+            const auto inkAt = [&](int x, int y) { return qGray(image.pixel(x, y)) < 96; };
+            int ink = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = image.width() / 4; x < image.width(); ++x) // right of any indicator
+                    ink += inkAt(x, y);
+            QVERIFY2(ink > 0, qPrintable(w->accessibleName()));
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY2(!inkAt(image.width() - 1, y), qPrintable(w->accessibleName()));
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(
+                    !inkAt(x, 0) && !inkAt(x, image.height() - 1), qPrintable(w->accessibleName()));
+        }
+    }
+
+    // The photo is drawn whole, at its own size scaled like the rest of the window, at the
+    // display's top-left inside the sunken frame; the rest of the display keeps its colour.
+    void photoDrawnWholeAtTopLeft()
+    {
+        const QColor background(192, 192, 255);
+        for (const int i : {0, 9}) {
+            click(mineral(i));
+            const QImage photo = picture()->pixmap().toImage();
+            const QImage shown = picture()->grab().toImage();
+            const qreal dpr = shown.devicePixelRatio();
+            const QRectF area(QPointF(picture()->frameWidth(), picture()->frameWidth()),
+                QSizeF(photo.size()) / photo.devicePixelRatio());
+            QCOMPARE(area.size(), QSizeF(100, catalogue.entry(qint16(i)).photoHeight));
+            const QRect device((area.topLeft() * dpr).toPoint(), (area.size() * dpr).toSize());
+            // Just inside each corner: that corner of the photo, give or take the scaling.
+            const QPoint corners[]
+                = {device.topLeft(), device.topRight(), device.bottomLeft(), device.bottomRight()};
+            const QPoint inPhoto[] = {{0, 0}, {photo.width() - 1, 0}, {0, photo.height() - 1},
+                {photo.width() - 1, photo.height() - 1}};
+            for (int c = 0; c < 4; ++c) {
+                const QPoint at = corners[c] + QPoint(c % 2 ? -1 : 1, c < 2 ? 1 : -1);
+                const QColor got = shown.pixelColor(at), want = photo.pixelColor(inPhoto[c]);
+                QVERIFY2(qAbs(got.red() - want.red()) + qAbs(got.green() - want.green())
+                            + qAbs(got.blue() - want.blue())
+                        < 60,
+                    qPrintable(QStringLiteral("photo %1, corner %2: %3 instead of %4")
+                                   .arg(i)
+                                   .arg(c)
+                                   .arg(got.name(), want.name())));
+            }
+            // Just beyond its right and bottom edges, the display's own colour.
+            QCOMPARE(shown.pixelColor(device.right() + 3, device.center().y()), background);
+            QCOMPARE(shown.pixelColor(device.center().x(), device.bottom() + 3), background);
+        }
     }
 
     void windowColourAndFont()
