@@ -238,12 +238,19 @@ int main(int argc, char *argv[])
     std::vector<double> floor;
     for (int round = 0; round <= rounds; ++round) {
         for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
+#ifdef CALLGRIND_DUMP_STATS_AT
+            CALLGRIND_ZERO_STATS;
+#endif
             QElapsedTimer timer;
             timer.start();
             stock.setPlainText(MineralCatalogue::instance().description(i));
             QCoreApplication::processEvents();
             if (round > 0)
                 floor.push_back(timer.nsecsElapsed() / 1e6);
+#ifdef CALLGRIND_DUMP_STATS_AT
+            if (round > 0)
+                CALLGRIND_DUMP_STATS_AT("floor: stock text box|loop");
+#endif
             QCoreApplication::processEvents();
         }
     }
