@@ -1,11 +1,12 @@
 // Calcite (hardness 3): a water-clear cleavage rhombohedron ("Iceland
-// spar") lying on a pale blue-grey card with a bold printed line, which it
-// shows doubled - the classic classroom demonstration of double refraction.
-// The view is close, so the doubled line is the first thing one sees.
+// spar") lying on a printed word on a white card, which it shows doubled -
+// the classic classroom demonstration of double refraction. Seen from a
+// lower angle, the rhomb's slanted faces and edges show its shape; the card
+// lies on the same grey backdrop as the other photos.
 
 #include "studio.inc"
 
-Studio_Camera(<0, 0.35, 0.05>, 11, 66, -8, 21)
+Studio_Camera(<0, 0.3, 0.1>, 11, 42, -8, 21.5)
 
 // Edge vectors of the rhomb: three equal edges meeting at 101.9 degrees
 // around the three-fold axis (y), like a real cleavage piece.
@@ -17,9 +18,9 @@ Studio_Camera(<0, 0.35, 0.05>, 11, 66, -8, 21)
 
 #declare Rhomb_Raw = box {
   <0, 0, 0>, <1, 1, 1>
-  // a cleavage slab: two long edges and a short one, as pieces usually break
-  matrix <A.x * 2.0, A.y * 2.0, A.z * 2.0,  B.x * 1.7, B.y * 1.7, B.z * 1.7,
-          C.x * 1.0, C.y * 1.0, C.z * 1.0,  0, 0, 0>
+  // a cleavage piece: edges of a little different length, as pieces break
+  matrix <A.x * 1.5, A.y * 1.5, A.z * 1.5,  B.x * 1.25, B.y * 1.25, B.z * 1.25,
+          C.x * 0.8, C.y * 0.8, C.z * 0.8,  0, 0, 0>
 }
 // Lay it on a cleavage face (the one spanned by A and B), face up.
 #declare Face_N = vnormalize(vcross(A, B));
@@ -32,7 +33,8 @@ Studio_Camera(<0, 0.35, 0.05>, 11, 66, -8, 21)
 #declare Rhomb = object {
   Rhomb_Placed
   translate <-(Mn.x + Mx.x) / 2, -Mn.y + 0.011, -(Mn.z + Mx.z) / 2>
-  rotate y * 30
+  rotate y * 100
+  translate <0.15, 0, 0.05>
 }
 
 // The crystal: clear calcite, a touch grey-yellow in its thickness, with a
@@ -54,7 +56,7 @@ object {
       color_map {
         [0.00 color rgbt <1, 1, 1, 1>]
         [0.46 color rgbt <1, 1, 1, 1>]
-        [0.50 color rgbt <1, 0.95, 0.85, 0.8>]
+        [0.50 color rgbt <1, 0.97, 0.92, 0.96>]
         [0.54 color rgbt <1, 1, 1, 1>]
         [1.00 color rgbt <1, 1, 1, 1>]
       }
@@ -76,7 +78,7 @@ object {
 sphere {
   0, 40
   hollow
-  pigment { color rgb 0.55 }
+  pigment { color rgb 0.35 }
   finish { Softbox_Finish }
   no_image
   no_shadow
@@ -91,49 +93,34 @@ sphere {
   #end
 }
 
-// A pale blue-grey card rather than a white one: against white the clear
-// crystal, which shows the card through itself, has almost no outline.
-#declare Card = <0.50, 0.58, 0.67>;
-#declare Line_Dir = 25;
-#declare Line = pigment {
-  gradient x
-  pigment_map {
-    [0.000 color srgb <0.04, 0.04, 0.05>]
-    [0.030 color srgb <0.04, 0.04, 0.05>]
-    [0.033 color srgb Card]
-    [1.000 color srgb Card]
+// A white card printed with a bold word (all its letters are the same
+// in Cyrillic; the font comes with POV-Ray's include files). Seen through
+// the crystal, the word appears twice, both images a little fainter.
+#declare Paper = srgb <0.90, 0.90, 0.88>;
+#declare Ink = srgb <0.06, 0.06, 0.07>;
+#declare Word = text { ttf "timrom.ttf" "KOTKA" 1, 0
+                       scale <0.8, 0.9, 1> translate <-1.35, -0.3, -0.5>
+                       rotate x * 90 }
+#declare Shift = <0.2, 0, 0.17>;   // the second image's offset
+#declare Single = pigment { object { Word color Paper color Ink } }
+#declare Doubled = pigment {
+  object {
+    union { object { Word } object { Word translate Shift } }
+    color Paper
+    color srgb <0.14, 0.14, 0.15>
   }
-  translate -x * 0.02
-  scale 6
 }
-#declare Line_Doubled = pigment {
-  gradient x
-  pigment_map {
-    [0.000 color srgb <0.07, 0.07, 0.08>]
-    [0.030 color srgb <0.07, 0.07, 0.08>]
-    [0.033 color srgb Card]
-    [0.070 color srgb Card]
-    [0.073 color srgb <0.10, 0.10, 0.11>]
-    [0.103 color srgb <0.10, 0.10, 0.11>]
-    [0.106 color srgb Card]
-    [1.000 color srgb Card]
-  }
-  translate -x * 0.02
-  scale 6
-}
-
-// The card with the printed line.
 box {
-  <-3.2, 0, -2.6>, <3.2, 0.01, 3.6>
+  <-2.0, 0, -1.05>, <2.0, 0.01, 1.2>
   texture {
     pigment {
       object {
         Under_Crystal
-        pigment { Line rotate y * Line_Dir }
-        pigment { Line_Doubled rotate y * Line_Dir }
+        pigment { Single }
+        pigment { Doubled }
       }
     }
-    finish { ambient 0 diffuse 0.9 }
+    finish { ambient 0 diffuse 0.85 }
   }
   rotate y * -6
 }

@@ -1,21 +1,37 @@
-// Corundum (hardness 9): a ruby, cut as an oval brilliant. Pure, glowing
-// red with bright facet flashes; the high refractive index and the light
-// tent round the set make it sparkle. The tent is mostly light, so few
-// facets go black: many dark ones make a ruby look like a garnet.
+// Corundum (hardness 9): a ruby, cut as an oval brilliant and shown face
+// up, the way cut stones are photographed, so its facets lie in a clean,
+// symmetrical pattern round the table. The colour is ruby's own slightly
+// purplish red; light and dark stripes round the set, lined up with the
+// stone's axis, make the facets flash red and deep crimson in a regular
+// pattern, and a dark patch where the lens would be keeps the table from
+// turning pale.
 
-// lifted shadows, so the stone's own dark shadow does not merge with it
-#declare Studio_Shadow_Fill = 0.3;
 #include "studio.inc"
 #include "gem.inc"
 
-Studio_Camera(<0, 0.9, 0>, 10, 28, 0, 19)
-Gem_Tent(1.5, 6, 0.72, 12)
+#declare Elev = 28;
+#declare Face_Up = transform { rotate x * -(90 - Elev) }   // table square to the lens
+Studio_Camera(<0, 0.9, 0>, 10, Elev, 0, 20)
+
+// the tent and lamps turned with the stone, so its pattern stays symmetric
+union { Gem_Tent(2.8, 8, 0.35, 16) rotate y * 22.5 transform { Face_Up } }
+
+// The camera's own dark reflection, seen only by the stone.
+box {
+  <-2.2, -2.2, -0.05>, <2.2, 2.2, 0.05>
+  pigment { color rgb 0 }
+  finish { ambient 0 diffuse 0 }
+  Reorient_Trans(z, vrotate(z, x * Elev))
+  translate <0, 0.9, 0> + vrotate(<0, 0, -8>, x * Elev)
+  no_image
+  no_shadow
+}
 
 object {
   Brilliant
-  scale <1.28, 1, 1>
+  scale <1.25, 1, 1>
   texture {
-    pigment { color rgbf <1.0, 0.30, 0.34, 0.96> }
+    pigment { color rgbf <1.0, 0.40, 0.55, 0.96> }
     finish {
       ambient 0 diffuse 0.02
       specular 1 roughness 0.001
@@ -25,13 +41,10 @@ object {
   }
   interior {
     ior 1.77
-    dispersion 1.018
-    dispersion_samples 3
-    fade_distance 1.25
+    fade_distance 1.3
     fade_power 1001
-    fade_color srgb <1.0, 0.04, 0.10>
+    fade_color srgb <0.88, 0.03, 0.30>
   }
-  rotate x * -55
-  rotate y * 12
+  transform { Face_Up }
   translate y * 1.02
 }

@@ -1,14 +1,14 @@
 // Diamond (hardness 10): a rough octahedral crystal as it comes from the
-// ground, still bedded in a lump of its dark host rock. Narrow bevels along
-// the edges and shallow triangular pits ("trigons") on one face are the
-// marks a natural stone carries. A very high refractive index with strong
-// dispersion gives the hard, bright "adamantine" lustre and spectral fire.
+// ground, still bedded in a lump of its dark host rock. Its faces bulge a
+// little and its edges are rounded, the marks of a natural stone rather
+// than a cut one. A very high refractive index with strong dispersion gives
+// the hard, bright "adamantine" lustre and spectral fire.
 
 #include "studio.inc"
 
-#declare Tent = 1.5;     // brightness of the light tent below
+#declare Tent = 2.0;     // brightness of the light tent below
 
-Studio_Camera(<0.12, 1.0, 0>, 7.6, 26, 0, 14.5)
+Studio_Camera(<0.05, 0.7, 0>, 8.5, 26, 0, 17)
 
 // Diamond only sparkles when it has bright things to reflect, and only
 // looks hard when there are dark things beside them: a ring of small lamps,
@@ -19,7 +19,7 @@ union {
              translate <5, 2.0 + 2.5 * mod(I, 2), 0>
              rotate y * (I * 30 + 10) }
   #end
-  pigment { color rgb 14 }
+  pigment { color rgb 30 }
   finish { Softbox_Finish }
   no_image
   no_shadow
@@ -59,43 +59,22 @@ sphere {
 }
 
 // --------------------------------------------------------------- crystal ---
-// Octahedron with vertices at distance 1 from the centre; the edges carry
-// narrow dodecahedral bevels and the tips small cube faces, as resorption
-// rounds off a natural stone.
-#declare Oct_D = 1 / sqrt(3);
-#declare Crystal_Shape = intersection {
-  #for (I, 0, 7)
-    plane { <1 - 2 * mod(I, 2), 1 - 2 * mod(div(I, 2), 2), 1 - 2 * div(I, 4)>, Oct_D }
-  #end
-  #for (I, 0, 5)
-    #local B = array[6] { <1, 1, 0>, <1, -1, 0>, <1, 0, 1>, <1, 0, -1>, <0, 1, 1>, <0, 1, -1> }
-    plane { B[I], 0.655 }
-    plane { -B[I], 0.655 }
-  #end
-  box { -0.9, 0.9 }
+// An octahedron whose faces bulge slightly and whose edges and tips are
+// rounded, as resorption leaves a natural stone: the distance measure
+// between the octahedron's (P = 1) and a sphere's (P = 2). Curved faces
+// spread each reflection into a soft, bright streak - a natural crystal -
+// where flat ones would mirror whole panels, like cut glass.
+#declare Round_P = 1.12;
+#declare Crystal_Shape = isosurface {
+  function { pow(pow(abs(x), Round_P) + pow(abs(y), Round_P) + pow(abs(z), Round_P), 1 / Round_P) - 1 }
+  contained_by { box { -1.01, 1.01 } }
+  max_gradient 1.8
+  accuracy 0.0005
 }
-
-// The pits are cut with the face <1, 1, 1> turned straight up, where it is
-// the plane y = Oct_D.
-#declare Lie = transform { Reorient_Trans(<1, 1, 1>, y) }
-
-// Trigons: shallow pits on that face, pointing the opposite way to the
-// face's own triangle, as they do on real stones. Centre (in the face plane,
-// relative to its middle), size (inradius) and the slope of their walls.
-#macro Trigon(C, R, Slope)
-  intersection {
-    #for (J, 0, 2)
-      #local V = vtransform(<(J = 0), (J = 1), (J = 2)>, Lie);
-      #local H = vnormalize(<V.x, 0, V.z>);
-      #local K = vnormalize(H * sin(radians(Slope)) - y * cos(radians(Slope)));
-      plane { K, 0 }
-    #end
-    translate <C.x, Oct_D - R * tan(radians(Slope)), C.z>
-  }
-#end
 
 #declare Diamond_Texture = texture {
   pigment { color rgbf <1, 1, 0.985, 0.96> }
+  normal { bumps 0.03 scale 0.15 }   // faces not quite smooth, as grown
   finish {
     ambient 0 diffuse 0.04
     specular 0.7 roughness 0.0006
@@ -112,22 +91,16 @@ sphere {
   fade_color srgb <1.0, 0.97, 0.90>
 }
 
-#declare Crystal = difference {
-  object { Crystal_Shape transform { Lie } }
-  object { Trigon(<0.05, 0, 0.02>, 0.11, 28) }
-  object { Trigon(<-0.16, 0, 0.10>, 0.06, 28) }
-  object { Trigon(<0.13, 0, -0.15>, 0.05, 28) }
-}
+#declare Crystal = object { Crystal_Shape }
 
-// The pose: back to the upright octahedron (a tip straight up), turned so
-// the pitted face looks at the camera, then leaning a little, its lower
-// tip bedded in a lump of matrix.
+// The pose: a tip straight up, turned so a face looks at the camera, then
+// leaning a little, its lower tip bedded in the rock; small against the
+// rock, as a real stone in its matrix is.
 #declare Pose = transform {
-  transform { Lie inverse }
-  rotate y * 158
+  rotate y * 23   // a face to the camera
   rotate <-12, 0, 14>
-  scale 0.8
-  translate <0.05, 0.95, 0>
+  scale 0.5
+  translate <0.1, 0.8, -0.1>
 }
 
 object {

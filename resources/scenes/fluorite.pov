@@ -21,8 +21,8 @@ texture {   // deeper violet bands just under the faces
   pigment {
     boxed
     color_map {
-      [0.00 color rgbt <0.50, 0.20, 0.80, 0.65>]
-      [0.10 color rgbt <0.50, 0.20, 0.80, 0.65>]
+      [0.00 color rgbt <0.58, 0.30, 0.88, 0.78>]
+      [0.10 color rgbt <0.58, 0.30, 0.88, 0.78>]
       [0.16 color rgbt <1, 1, 1, 1>]
       [1.00 color rgbt <1, 1, 1, 1>]
     }
@@ -32,9 +32,9 @@ texture {   // deeper violet bands just under the faces
 
 #declare Fluorite_Interior = interior {
   ior 1.434
-  fade_distance 1.4
+  fade_distance 2.2
   fade_power 1001
-  fade_color srgb <0.62, 0.30, 0.95>
+  fade_color srgb <0.72, 0.46, 0.98>   // a clear, light violet
 }
 
 // A slightly rounded cube of half-size S.

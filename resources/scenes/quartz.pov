@@ -2,10 +2,6 @@
 // six-faced pyramids, with the horizontal striations of real quartz, on
 // a piece of host rock. The bases are milky where the crystals grew.
 
-// a lighter ground and lifted shadows: clear crystals show their outline
-// best against light
-#declare Studio_Backdrop = <0.52, 0.54, 0.57>;
-#declare Studio_Shadow_Fill = 0.3;
 #include "studio.inc"
 
 Studio_Camera(<0, 1.1, 0>, 11.5, 20, 0, 19.5)
@@ -49,6 +45,18 @@ texture {     // milky at the base, clear towards the tip
   finish { ambient 0 diffuse 0.4 }
 }
 #declare Quartz_Interior = interior { ior 1.544 }
+
+// Black cards at both sides, seen only by the crystals: the steep prism
+// faces mirror them and refract them at the edges, so each crystal gets a
+// dark outline against the grey ground, as in a studio photo of glass.
+union {
+  box { <-0.05, -2, -2.5>, <0.05, 2, 2.5> rotate y * 20 translate <-4, 1.5, 0> }
+  box { <-0.05, -2, -2.5>, <0.05, 2, 2.5> rotate y * -20 translate <4, 1.5, 0> }
+  pigment { color rgb 0 }
+  finish { ambient 0 diffuse 0 }
+  no_image
+  no_shadow
+}
 
 #macro Crystal(R, Len, Tilt, Turn, Pos)
   object {

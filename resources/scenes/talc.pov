@@ -1,114 +1,76 @@
-// Talc (hardness 1): a compact lump of massive talc (soapstone), pale
-// green-grey to greenish white, with the soft greasy, pearly sheen that
-// makes talc feel like soap. Its surfaces are irregular breaks; on the
-// broken front the fine, wavy foliation shows as thin layers. Two fresh
-// fingernail scratches run across the top as pale, powdery grooves: talc
-// is the one mineral a fingernail scratches, which is why it is 1 on the
-// scale.
+// Talc (hardness 1): a piece of foliated talc, whitish with a pale grey-
+// green cast, built of thin, flaky layers stacked like the pages of a
+// book; their edges are staggered and frayed along the sides, and a few
+// low terraces step across the top. Its lustre is matte to greasy-pearly:
+// a faint, broad sheen and no bright, wet highlight, which would turn it
+// into soap or jade.
 
-// a lighter ground and softer shadows, so the pale lump keeps its outline
-#declare Studio_Backdrop = <0.38, 0.40, 0.43>;
-#declare Studio_Shadow_Fill = 0.10;
+// a soft rim light, so the ragged layer edges throw a soft shadow
 #declare Studio_Soft_Rim = 1;
 #include "studio.inc"
 
-Studio_Camera(<0.05, 0.5, 0>, 10, 36, 0, 17)
+Studio_Camera(<0.05, 0.55, 0>, 10, 34, 0, 17)
 
-// the massive body: a rough rounded block with lumpy, broken surfaces
+// The layers: thickness Lt, tilted a little (so the top cuts across them
+// in low terraces) and waving (so they are not ruled lines). Each layer's
+// outline is pushed in or out by its own amount and frayed by its own
+// noise, so the edges step and flake along the sides.
+#declare Lt = 0.09;
+#declare Fol = function { y * 0.97 + x * 0.17 - z * 0.12 + 0.16 * f_noise3d(x * 0.7, 0, z * 0.7) }
+#declare Layer = function { floor(Fol(x, y, z) / Lt) }
+// The body: a broken lump, higher at the back left and thinning to the
+// front right, with its surface warped by broad bumps and hollows.
 #declare Lump_Fn = function {
-  f_rounded_box(x, y, z, 0.35, 1.25, 0.6, 0.95)
-  + 0.26 * f_noise3d(x * 1.3, y * 1.3, z * 1.3)
-  + 0.05 * f_noise3d(x * 5, y * 5, z * 5)
-  - 0.08
+  f_rounded_box(x + 0.25 * f_noise3d(x * 0.8, y * 0.8 + 5, z * 0.8),
+                y + 0.22 * x - 0.12 * z, z, 0.45, 1.2, 0.55, 0.9)
+  + 0.55 * f_noise3d(x * 0.9 + 3, y * 0.9, z * 0.9)
+  // each layer its own step in or out ...
+  + 0.16 * (f_noise3d(Layer(x, y, z) * 2.37, 7.1, 3.3) - 0.5)
+  // ... and its own frayed edge
+  + 0.05 * f_noise3d(x * 4.5 + Layer(x, y, z) * 1.9, Layer(x, y, z) * 0.77, z * 4.5)
+  - 0.12
 }
 
-#declare Talc_Finish = finish {
-  ambient 0 diffuse 0.75
-  specular 0.35 roughness 0.06     // broad, soft highlights: the greasy feel
-  brilliance 1.1
-  irid { 0.02 thickness 0.4 turbulence 0.5 }   // faint pearly play
-  reflection { 0.01, 0.08 fresnel on }
-  conserve_energy
-}
-// Foliation: fine, wavy bands of slightly different shade, stacked along
-// y; on the smooth weathered top they are hard to see, on the broken
-// front they show plainly.
+// Greasy-pearly on the broad layer faces: a faint sheen spread wide and
+// no mirror reflection; the frayed layer edges are matte.
 #declare Talc_Pigment = pigment {
-  gradient y
-  color_map {
-    [0.00 color srgb <0.68, 0.80, 0.66>]
-    [0.35 color srgb <0.80, 0.88, 0.77>]
-    [0.55 color srgb <0.64, 0.75, 0.63>]
-    [0.80 color srgb <0.84, 0.90, 0.80>]
-    [1.00 color srgb <0.68, 0.80, 0.66>]
+  function { f_noise3d(floor(Fol(x, y, z) / Lt) * 3.1, 1.7, 0.4) * 0.6
+             + f_noise3d(x * 3, y * 3, z * 3) * 0.4 }
+  color_map {   // whitish to pale grey-green, each layer a shade of its own
+    [0.00 color srgb <0.64, 0.71, 0.62>]
+    [0.35 color srgb <0.73, 0.79, 0.70>]
+    [0.65 color srgb <0.81, 0.85, 0.78>]
+    [1.00 color srgb <0.69, 0.76, 0.67>]
   }
-  warp { turbulence <0.15, 0.4, 0.15> octaves 3 }
-  scale 0.09
 }
 #declare Talc = texture {
-  pigment { Talc_Pigment }
-  normal { wrinkles 0.2 scale 0.35 }
-  finish { Talc_Finish }
+  slope { <0.17, 0.97, -0.12> }
+  texture_map {
+    [0.00 pigment { Talc_Pigment }
+          normal { bumps 0.12 scale <0.25, 0.02, 0.25> }   // torn sheet edges
+          finish { ambient 0 diffuse 0.62 }]
+    [0.80 pigment { Talc_Pigment }
+          normal { bumps 0.12 scale <0.25, 0.02, 0.25> }   // torn sheet edges
+          finish { ambient 0 diffuse 0.62 }]
+    [0.92 pigment { Talc_Pigment }
+          normal { bumps 0.08 scale 0.3 }
+          finish { ambient 0 diffuse 0.54 specular 0.2 roughness 0.16
+                   brilliance 0.9 irid { 0.02 thickness 0.5 turbulence 0.6 } }]
+    [1.00 pigment { Talc_Pigment }
+          normal { bumps 0.08 scale 0.3 }
+          finish { ambient 0 diffuse 0.54 specular 0.2 roughness 0.16
+                   brilliance 0.9 irid { 0.02 thickness 0.5 turbulence 0.6 } }]
+  }
 }
-#declare Broken = texture {   // the fresh break: layered, finely ridged
-  pigment { Talc_Pigment }
-  normal { granite 0.15 scale 0.5 }
-  finish { Talc_Finish }
-}
-// the powder a fingernail leaves in its groove: white and dull
-#declare Powder = texture {
-  pigment { color srgb <0.96, 0.97, 0.94> }
-  normal { bumps 0.4 scale 0.02 }
-  finish { ambient 0 diffuse 1 emission 0.05 }   // fine powder scatters light everywhere
-}
-
 #declare Body = intersection {
   isosurface {
     function { Lump_Fn(x, y, z) }
     contained_by { box { <-1.9, -1.1, -1.6>, <1.9, 1.1, 1.6> } }
-    max_gradient 2.6
-    accuracy 0.001
-    texture { Talc }
+    max_gradient 4
+    accuracy 0.0008
   }
-  // broken off at the front left across the foliation: an uneven break,
-  // facing the light so its layers show
-  isosurface {
-    function {
-      -0.507 * x + 0.169 * y - 0.845 * z - 0.8
-      + 0.05 * f_noise3d(x * 3, y * 1.2, z * 3)
-      + 0.025 * f_noise3d(x * 2, y * 14, z * 2)
-    }
-    contained_by { box { <-1.9, -1.1, -1.6>, <1.9, 1.1, 1.6> } }
-    max_gradient 1.6
-    accuracy 0.001
-    texture { Broken }
-  }
-  // and at the back right, in an older, weathered break
-  plane { vnormalize(<0.8, 0.6, 0.5>), 1.2 texture { Talc } }
-  plane { -y, 0.42 texture { Talc } }   // it rests on a flat underside
+  plane { -y, 0.3 }   // it rests on a flat underside
+  texture { Talc }
 }
 
-// Two scratches across the top, laid on the surface by tracing down to
-// it: each bows a little, as a fingernail drawn across would, and tapers
-// at both ends. Bow: sideways bend (in units) at its middle.
-#macro Scratch(A, B, R, Bow)
-  #local Side = vnormalize(<-(B - A).y, (B - A).x>);
-  sphere_sweep {
-    linear_spline 9
-    #for (I, 0, 8)
-      #local T = I / 8;
-      #local P = A + (B - A) * T + Side * Bow * 4 * T * (1 - T);
-      #local Nrm = <0, 0, 0>;
-      #local Hit = trace(Body, <P.x, 3, P.y>, -y, Nrm);
-      Hit, R * (0.35 + 0.65 * pow(sin(pi * T), 0.5))
-    #end
-  }
-#end
-
-difference {
-  object { Body }
-  object { Scratch(<-0.50, -0.02>, <0.70, -0.50>, 0.06, 0.07) }
-  object { Scratch(<-0.25, 0.25>, <0.85, -0.05>, 0.05, 0.05) }
-  texture { Powder }   // the cut, i.e. the grooves, is powdery white
-  translate y * 0.42
-}
+object { Body translate y * 0.3 }

@@ -1,19 +1,36 @@
-// Topaz (hardness 8): a golden-yellow ("imperial") topaz in an octagonal
-// step cut, the cut most often seen on topaz, tilted to show its table and
-// steps. A tent of a few broad light and dark stripes round the set makes
-// the steps flash in large, calm patches, which stay readable when small;
-// no pin-point lamps and no dispersion, which only add speckle here.
+// Topaz (hardness 8): a golden-orange, faintly pinkish ("sherry" or
+// "imperial") topaz, cut as a pear - the drop shape topaz is very often
+// cut in - and shown face up, as cut stones are photographed. A brilliant
+// cut's many facets, a tent of light and dark stripes and a ring of small
+// lamps round the set give it the brilliance of a real stone: facets flash
+// light and dark in turn instead of showing flat, metallic patches. The
+// orange to sherry colour, deeper where light travels furthest, sets it
+// apart from the lemon yellow of citrine.
 
 #include "studio.inc"
 #include "gem.inc"
 
-Studio_Camera(<0, 0.9, 0>, 12.5, 28, 0, 17)
-Gem_Tent(1.6, 5, 0.75, 0)
+Studio_Camera(<0.25, 0.9, 0>, 12.5, 28, 0, 17)
+global_settings { max_trace_level 24 }   // light bounces many times inside a pear
+Gem_Tent(3.5, 6, 0.62, 30)
+
+// The camera's own dark reflection, seen only by the stone: without it the
+// table mirrors the bright tent behind the lens as a flat, milky veil.
+box {
+  <-3.5, -2.5, -0.05>, <3.5, 2.5, 0.05>
+  pigment { color rgb 0 }
+  finish { ambient 0 diffuse 0 }
+  Reorient_Trans(z, vrotate(z, x * 28))
+  translate <0.25, 0.9, 0> + vrotate(<0, 0, -10>, x * 28)
+  no_image
+  no_shadow
+}
 
 object {
-  Step_Cut(1.35, 0.95, 0.28)
+  Pear_Brilliant(1.75, 45)   // a steep pavilion, so little light leaks out below
+  scale <1, 0.95, 1>
   texture {
-    pigment { color rgbf <1.0, 0.90, 0.50, 0.97> }
+    pigment { color rgbf <1.0, 0.88, 0.62, 0.96> }
     finish {
       ambient 0 diffuse 0.02
       specular 1 roughness 0.001
@@ -23,11 +40,11 @@ object {
   }
   interior {
     ior 1.62
-    fade_distance 1.3
+    fade_distance 2.0
     fade_power 1001
-    fade_color srgb <1.0, 0.86, 0.30>
+    fade_color srgb <1.0, 0.62, 0.22>
   }
-  rotate x * -50          // table turned towards the camera
-  rotate y * -2
-  translate y * 0.98
+  rotate x * -60          // face up to the camera, as stones are shown
+  rotate y * -8
+  translate y * 1.02
 }
