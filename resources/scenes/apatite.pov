@@ -1,27 +1,27 @@
-// Apatite (hardness 5): a small group of glassy yellow-green ("asparagus
-// stone") apatite crystals on a piece of host rock. Each is a six-sided
-// prism ending in a broad, FLAT six-sided face with a narrow ring of bevels
-// round it, as apatite grows; the flat, glassy ends show as hexagons,
-// which tells apatite from quartz, whose
-// prisms end in points. Fine growth lines run along the prisms, not across
+// Apatite (hardness 5): a glassy yellow-green ("asparagus stone") apatite
+// crystal on a piece of host rock, framed close. It is a six-sided prism
+// ending in a broad, FLAT six-sided face with a narrow ring of bevels
+// round it, as apatite grows; the end is turned nearly to the camera so
+// it shows as a sharp hexagon even in the small photo, which tells apatite
+// from quartz, whose prisms end in points, and from rounded green glass. Fine growth lines run along the prisms, not across
 // them as on quartz. The yellow-green keeps it from fluorite's purple cubes
 // and from emerald-like green glass.
 
 #include "studio.inc"
 
 #declare Elev = 28;
-Studio_Camera(<0.1, 0.98, 0>, 11, Elev, 0, 19)
+Studio_Camera(<-0.05, 1.0, 0>, 11, Elev, 0, 16)
 
 // Glassy: ordinary reflections and little light scattered inside, so it
 // looks translucent rather than glowing like candy.
 #declare Apatite_Finish = finish {
-  ambient 0 diffuse 0.10
+  ambient 0 diffuse 0.25
   specular 0.6 roughness 0.01
   reflection { 0.05, 1 fresnel on }
   conserve_energy
 }
 // a muted yellow-green, leaning to sea-green
-#declare Apatite_Pigment = pigment { color rgbft <0.86, 0.96, 0.58, 0.8, 0.08> }
+#declare Apatite_Pigment = pigment { color rgbft <0.86, 0.96, 0.58, 0.45, 0.04> }
 // prism faces: fine growth lines along the length of the crystal
 #declare Prism_Texture = texture {
   pigment { Apatite_Pigment }
@@ -34,17 +34,18 @@ Studio_Camera(<0.1, 0.98, 0>, 11, Elev, 0, 19)
   }
   finish { Apatite_Finish }
 }
-// the bevels round the ends: smooth and bright
+// the bevels round the ends: smooth and mirror-bright, a thin ring that
+// draws the hexagon's edges
 #declare Bevel_Texture = texture {
   pigment { Apatite_Pigment }
-  finish { Apatite_Finish }
+  finish { Apatite_Finish reflection { 0.2, 1 fresnel on } }
 }
-// the flat ends: glassy, a little etched, so they show as hexagons of
-// their own shade without turning into pale, frosted blocks
+// the flat ends: a little etched and less clear than the body, so the end
+// shows as a paler hexagon with the bevel ring round it
 #declare End_Texture = texture {
-  pigment { Apatite_Pigment }
+  pigment { color rgbft <0.90, 0.98, 0.62, 0.35, 0.03> }
   normal { bumps 0.08 scale 0.05 }
-  finish { Apatite_Finish }
+  finish { Apatite_Finish diffuse 0.45 }
 }
 #declare Apatite_Interior = interior {
   ior 1.63
@@ -76,22 +77,9 @@ Studio_Camera(<0.1, 0.98, 0>, 11, Elev, 0, 19)
   }
 #end
 
-// the big crystal, lying across the front with one flat end turned
-// towards the camera
-#declare Big = transform { rotate z * -8 rotate y * -40 translate <-0.15, 0.92, -0.15> }
-object { Apatite_Crystal(0.36, 1.25, 0.75) transform { Big } }
-// a stubby one standing up behind it, leaning back a little: upright, its
-// flat top mirrored the overhead strip light as a pale, blank hexagon
-object {
-  Apatite_Crystal(0.30, 0.55, 0.85)
-  rotate x * 10 rotate z * 90 rotate x * 14 rotate z * -10
-  translate <0.80, 1.0, 0.35>
-}
-// a thinner one leaning back on the left
-object {
-  Apatite_Crystal(0.22, 0.7, 0.8)
-  rotate x * 30 rotate z * 50 rotate y * -30
-  translate <-0.6, 0.95, 0.55>
-}
-
+// the crystal, its base in the rock, its flat end raised and turned about
+// 35 degrees from the camera: a clear hexagon with the prism running back
+// from it
+#declare Big = transform { rotate x * 30 Reorient_Trans(x, <0.6, 0.38, -0.7>) translate <-0.6, 0.7, 0.5> }
+object { Apatite_Crystal(0.42, 1.25, 0.75) transform { Big } }
 object { Studio_Rock(<1.25, 0.6, 0.85>, 5) translate <0.05, 0.32, 0.2> }

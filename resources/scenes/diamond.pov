@@ -6,27 +6,29 @@
 
 #include "studio.inc"
 
-#declare Tent = 2.0;     // brightness of the light tent below
+#declare Tent = 3.0;     // brightness of the light tent below
 
-Studio_Camera(<0.05, 0.7, 0>, 8.5, 26, 0, 17)
+Studio_Camera(<0.05, 0.78, 0>, 8.5, 26, 0, 15)
 
 // Diamond only sparkles when it has bright things to reflect, and only
-// looks hard when there are dark things beside them: a ring of small lamps,
+// looks hard when there are dark things beside them: three rings of bright
+// lamps (each one a pin-point flash, split into colours by the stone),
 // a few white cards and a striped tent, all invisible to the camera.
 union {
-  #for (I, 0, 11)
-    sphere { <0, 0, 0>, 0.18
-             translate <5, 2.0 + 2.5 * mod(I, 2), 0>
-             rotate y * (I * 30 + 10) }
+  #for (I, 0, 17)
+    sphere { <0, 0, 0>, 0.3
+             translate <5, 1.0 + 2.0 * mod(I, 3), 0>
+             rotate y * (I * 20 + 10) }
   #end
-  pigment { color rgb 30 }
+  pigment { color rgb 60 }
   finish { Softbox_Finish }
   no_image
   no_shadow
 }
 union {
-  // overhead card: the top faces mirror it as a bright window
-  box { <-1.4, -0.02, -1.0>, <1.4, 0.02, 1.0> rotate x * 18 translate <0.3, 6, 2.2> }
+  // overhead card, kept small: a large one turned the front face into a
+  // blank white window, which read as glass
+  box { <-0.7, -0.02, -0.5>, <0.7, 0.02, 0.5> rotate x * 18 translate <0.3, 6, 2.2> }
   // cards low down at the sides, lit faces for the steep facets
   box { <-0.02, -0.9, -1.6>, <0.02, 0.9, 1.6> rotate y * 30 translate <-4.5, 1.2, -1> }
   box { <-0.02, -0.9, -1.6>, <0.02, 0.9, 1.6> rotate y * -30 translate <4.5, 1.6, 1.5> }
@@ -38,17 +40,18 @@ union {
   no_image
   no_shadow
 }
-// A light tent round the whole set, striped with dark bars: every facet
-// then mirrors either white or black, the hard contrast of a real stone.
+// A light tent round the whole set, striped with many dark bars: every
+// facet then mirrors either white or black, the hard contrast of a real
+// stone, and each light-dark border splits into colour.
 sphere {
   0, 40
   hollow
   pigment {
-    radial frequency 7
+    radial frequency 11
     color_map {
       [0.00 color rgb Tent]
-      [0.7 color rgb Tent]
-      [0.7 color rgb 0.01]
+      [0.45 color rgb Tent]
+      [0.45 color rgb 0.01]
       [1.00 color rgb 0.01]
     }
     rotate y * 8
@@ -84,8 +87,10 @@ sphere {
 }
 #declare Diamond_Interior = interior {
   ior 2.42
-  dispersion 1.08
-  dispersion_samples 7
+  // far stronger than a real stone's: in a 100 px photo the fire must
+  // show as rainbow flashes, not as fringes a pixel wide
+  dispersion 1.4
+  dispersion_samples 11
   fade_distance 5
   fade_power 1001
   fade_color srgb <1.0, 0.97, 0.90>
@@ -94,13 +99,13 @@ sphere {
 #declare Crystal = object { Crystal_Shape }
 
 // The pose: a tip straight up, turned so a face looks at the camera, then
-// leaning a little, its lower tip bedded in the rock; small against the
-// rock, as a real stone in its matrix is.
+// leaning a little, its lower tip bedded in the rock; framed large enough
+// that its flashes survive the 100 px photo.
 #declare Pose = transform {
   rotate y * 23   // a face to the camera
   rotate <-12, 0, 14>
-  scale 0.5
-  translate <0.1, 0.8, -0.1>
+  scale 0.62
+  translate <0.1, 0.9, -0.1>
 }
 
 object {
