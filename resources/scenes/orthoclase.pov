@@ -19,10 +19,10 @@ Studio_Camera(<0.0, 0.75, 0.1>, 12, 30, 0, 19.5)
 #declare Feldspar_Pigment = pigment {
   gradient <1, 0.2, 0.1>
   pigment_map {
-    [0.00 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.12]
-    [0.70 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.12]
-    [0.75 color srgb <0.93, 0.80, 0.72>]
-    [0.80 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.12]
+    [0.00 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.5]
+    [0.70 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.5]
+    [0.75 color srgb <0.93, 0.76, 0.67>]
+    [0.80 bozo color_map { [0 color Pink_A] [1 color Pink_B] } scale 0.5]
   }
   warp { turbulence <0.4, 0.2, 0.4> octaves 4 }
   scale 0.35
@@ -31,10 +31,10 @@ Studio_Camera(<0.0, 0.75, 0.1>, 12, 30, 0, 19.5)
 // waviness breaks up the reflection of the light.
 #declare Cleavage = texture {
   pigment { Feldspar_Pigment }
-  normal { bumps 0.06 scale 0.35 }
+  normal { bumps 0.015 scale 0.5 }
   finish {
-    ambient 0 diffuse 0.62 specular 0.55 roughness 0.012
-    reflection { 0.05, 0.3 fresnel on }
+    ambient 0 diffuse 0.6 specular 0.8 roughness 0.006
+    reflection { 0.07, 0.5 fresnel on }
     irid { 0.05 thickness 0.45 turbulence 0.3 }   // the pearly play
     conserve_energy
   }
@@ -43,9 +43,9 @@ Studio_Camera(<0.0, 0.75, 0.1>, 12, 30, 0, 19.5)
 // break up into broad, soft patches.
 #declare Face = texture {
   pigment { Feldspar_Pigment }
-  normal { average normal_map { [1 bumps 0.2 scale 0.35] [1 wrinkles 0.15 scale 0.6] } }
-  finish { ambient 0 diffuse 0.6 specular 0.35 roughness 0.025
-           reflection { 0.03, 0.2 fresnel on } conserve_energy }
+  normal { average normal_map { [1 bumps 0.06 scale 0.5] [1 wrinkles 0.05 scale 0.8] } }
+  finish { ambient 0 diffuse 0.6 specular 0.5 roughness 0.015
+           reflection { 0.04, 0.3 fresnel on } conserve_energy }
 }
 
 // A plane through point P with normal N, the normal nudged by a few
@@ -76,8 +76,17 @@ Studio_Camera(<0.0, 0.75, 0.1>, 12, 30, 0, 19.5)
   // the far end, broken along the two cleavages in uneven steps
   Pl(<1, 0.15, 0.1>, <L * 0.93, 0, 0>, 0, Face)
 }
-// a small chip off the front top edge
-#declare Broken = box { -0.11, 0.11 rotate <35, 20, 40> translate <-0.25, H, -D> texture { Face } }
+// a small chip off the front top edge, and a step where a thin sheet
+// broke away along the top cleavage, leaving a lower, parallel terrace
+#declare Broken = union {
+  box { -0.11, 0.11 rotate <35, 20, 40> translate <-0.25, H, -D> }
+  intersection {
+    Pl(-y, <0, H - 0.12, 0>, <2, 0, -3>, Cleavage)                   // the terrace
+    plane { vnormalize(<0.3, 0, 1>), -0.22 }                        // the riser
+    plane { vnormalize(<-1, 0.1, 0.2>), -0.1 }
+  }
+  texture { Face }
+}
 
 // A broad panel seen only by the crystal, where the top cleavage face
 // mirrors it towards the camera: the glassy-pearly flash of a cleavage.
@@ -87,7 +96,7 @@ Studio_Camera(<0.0, 0.75, 0.1>, 12, 30, 0, 19.5)
 #declare Mc = 2 * vdot(Nc, View) * Nc - View;
 box {
   <-2.2, -1.2, -0.05>, <2.2, 1.2, 0.05>
-  pigment { gradient x color_map { [0 color rgb 0.7] [0.5 color rgb 3.6] [1 color rgb 0.7] } scale 4.4 translate -x * 2.2 }
+  pigment { gradient x color_map { [0 color rgb 0.4] [0.36 color rgb 0.6] [0.46 color rgb 7] [0.56 color rgb 0.6] [1 color rgb 0.4] } scale 4.4 translate -x * 2.2 }
   finish { Softbox_Finish }
   Reorient_Trans(z, Mc)
   translate <0, 1.5, 0> + Mc * 5
@@ -100,7 +109,7 @@ box {
 #declare Mb = 2 * vdot(Nb, View) * Nb - View;
 box {
   <-1.6, -1.6, -0.05>, <1.6, 1.6, 0.05>
-  pigment { gradient y color_map { [0 color rgb 0.2] [0.6 color rgb 1.8] [1 color rgb 0.4] } scale 3.2 translate -y * 1.6 }
+  pigment { gradient y color_map { [0 color rgb 0.5] [0.6 color rgb 5] [1 color rgb 1] } scale 3.2 translate -y * 1.6 }
   finish { Softbox_Finish }
   Reorient_Trans(z, Mb)
   translate <0, 0.9, 0> + Mb * 5
@@ -121,4 +130,4 @@ object {
 }
 
 // the grey granite it grew in, holding the crystal's foot
-object { Studio_Rock(<1.9, 1.0, 1.3>, 5) translate <0.05, 0.45, 0.2> }
+object { Studio_Rock(<1.9, 1.0, 1.3>, 1) translate <0.05, 0.45, 0.2> }
