@@ -56,6 +56,13 @@ reg_export() {
     wine reg export "$1" "$drive_c/export.reg" /y >/dev/null &&
         iconv -f UTF-16 -t UTF-8 "$drive_c/export.reg" | tr -d '\r'
 }
+# msiexec /i|/x on the MSI, silently, as a deployment tool runs it.
+msiexec_quiet() {
+    local status=0
+    wine msiexec "$1" "$artifact" /qn || status=$?
+    wineserver -w
+    [ "$status" = 0 ] || fail "msiexec $1 exited with $status"
+}
 # The Start-menu entry: in the menu of all users; Wine's msiexec puts an MSI's in the user's own,
 # as it does not yet follow ALLUSERS for ProgramMenuFolder.
 user_shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
@@ -79,10 +86,7 @@ msi)
             fail "the MSI's Property table lacks '$expected'"
     done
     msiinfo suminfo "$artifact" | grep -q '^Template: x64;' || fail "the MSI is not for 64-bit Windows"
-    status=0
-    wine msiexec /i "$artifact" /qn || status=$?
-    wineserver -w
-    [ "$status" = 0 ] || fail "msiexec /i exited with $status"
+    msiexec_quiet /i
     # Exactly the files the zip and the installer carry.
     diff <(cd "$staged" && find . -type f -exec sha256sum {} + | sort -k2) \
          <(cd "$install_dir" && find . -type f -exec sha256sum {} + | sort -k2) >&2 ||
@@ -154,10 +158,7 @@ installer)
     ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is still there"
     ;;
 msi)
-    status=0
-    wine msiexec /x "$artifact" /qn || status=$?
-    wineserver -w
-    [ "$status" = 0 ] || fail "msiexec /x exited with $status"
+    msiexec_quiet /x
     ! reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -q 'Твирдекс' ||
         fail "the uninstall entry is still there"
     [ ! -e "$user_shortcut" ] || fail "the uninstall left the Start-menu entry"

@@ -80,16 +80,24 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT_DIR}/${NAME}.zip --form
                         --mtime=2026-12-08 ${NAME}
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 
-# The installer installs exactly these files and its uninstaller removes exactly these, so it
-# never deletes what it did not put there.
+# One walk over the staged files writes all three packages' lists. The installer installs exactly
+# these files and its uninstaller removes exactly these, so it never deletes what it did not put
+# there. The MSI holds the same files, one component each; a component's GUID comes from its
+# path, so every version names the same file with the same component, as Windows Installer
+# requires. The MSI's Start-menu shortcut belongs to the program's own component.
 file(GLOB_RECURSE files RELATIVE ${stage} ${stage}/*)
 list(SORT files)
 set(install_lines "")
 set(uninstall_lines "")
 set(dirs "")
+set(size 0)
+set(msi_files "")
+set(msi_refs "")
+set(open_dir "")
 foreach(file IN LISTS files)
   string(REPLACE "/" "\\" win "${file}")
   get_filename_component(dir "${file}" DIRECTORY)
+  get_filename_component(name "${file}" NAME)
   string(REPLACE "/" "\\" windir "${dir}")
   if(dir AND NOT dir IN_LIST dirs)
     list(APPEND dirs "${dir}")
@@ -97,36 +105,9 @@ foreach(file IN LISTS files)
   string(APPEND install_lines "  SetOutPath \"$INSTDIR\\${windir}\"\n")
   string(APPEND install_lines "  File \"${stage}/${file}\"\n")
   string(APPEND uninstall_lines "  Delete \"$INSTDIR\\${win}\"\n")
-endforeach()
-list(REVERSE dirs)
-foreach(dir IN LISTS dirs)
-  string(REPLACE "/" "\\" windir "${dir}")
-  string(APPEND uninstall_lines "  RMDir \"$INSTDIR\\${windir}\"\n")
-endforeach()
-get_filename_component(nsi_dir ${NSI} DIRECTORY)
-file(WRITE ${nsi_dir}/install-files.nsh "${install_lines}")
-file(WRITE ${nsi_dir}/uninstall-files.nsh "${uninstall_lines}")
-
-set(size 0)
-foreach(file IN LISTS files)
   file(SIZE ${stage}/${file} bytes)
   math(EXPR size "${size} + ${bytes}")
-endforeach()
-math(EXPR size_kib "(${size} + 1023) / 1024")
 
-execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
-                        -DOUTFILE=${OUT_DIR}/${NAME}.exe ${NSI}
-                WORKING_DIRECTORY ${nsi_dir} COMMAND_ERROR_IS_FATAL ANY)
-
-# The MSI holds the same files, one component each. A component's GUID comes from its path, so
-# every version names the same file with the same component, as Windows Installer requires.
-# The Start-menu shortcut belongs to the program's own component and goes with it.
-set(msi_files "")
-set(msi_refs "")
-set(open_dir "")
-foreach(file IN LISTS files)
-  get_filename_component(dir "${file}" DIRECTORY)
-  get_filename_component(name "${file}" NAME)
   if(dir MATCHES "/")
     message(FATAL_ERROR "${file}: the MSI lays out one level of folders only")
   endif()
@@ -155,6 +136,20 @@ foreach(file IN LISTS files)
   string(APPEND msi_files "          </Component>\n")
   string(APPEND msi_refs "      <ComponentRef Id=\"c_${id}\"/>\n")
 endforeach()
+math(EXPR size_kib "(${size} + 1023) / 1024")
+
+list(REVERSE dirs)
+foreach(dir IN LISTS dirs)
+  string(REPLACE "/" "\\" windir "${dir}")
+  string(APPEND uninstall_lines "  RMDir \"$INSTDIR\\${windir}\"\n")
+endforeach()
+get_filename_component(nsi_dir ${NSI} DIRECTORY)
+file(WRITE ${nsi_dir}/install-files.nsh "${install_lines}")
+file(WRITE ${nsi_dir}/uninstall-files.nsh "${uninstall_lines}")
+execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
+                        -DOUTFILE=${OUT_DIR}/${NAME}.exe ${NSI}
+                WORKING_DIRECTORY ${nsi_dir} COMMAND_ERROR_IS_FATAL ANY)
+
 if(open_dir)
   string(APPEND msi_files "          </Directory>\n")
 endif()
