@@ -5,20 +5,24 @@
 // lamps round the set give it the brilliance of a real stone: facets flash
 // light and dark in turn instead of showing flat, metallic patches. The
 // orange to sherry colour, deeper where light travels furthest, sets it
-// apart from the lemon yellow of citrine.
+// apart from the lemon yellow of citrine. The stone absorbs strongly and
+// the tent is only moderately bright: a brighter tent clips the lit facets
+// to pale yellow, and between them and the dark ones the stone reads as
+// brown.
 
 #include "studio.inc"
 #include "gem.inc"
 
 Studio_Camera(<0.25, 0.9, 0>, 12.5, 28, 0, 17)
 global_settings { max_trace_level 24 }   // light bounces many times inside a pear
-Gem_Tent(3.5, 6, 0.62, 30)
+Gem_Tent(1.8, 8, 0.6, 40)
 
 // The camera's own dark reflection, seen only by the stone: without it the
-// table mirrors the bright tent behind the lens as a flat, milky veil.
+// table mirrors the bright tent behind the lens as a flat, milky veil. Kept
+// small and not quite black, so it does not print a black keyhole.
 box {
-  <-3.5, -2.5, -0.05>, <3.5, 2.5, 0.05>
-  pigment { color rgb 0 }
+  <-2, -1.5, -0.05>, <2, 1.5, 0.05>
+  pigment { color rgb 0.08 }
   finish { ambient 0 diffuse 0 }
   Reorient_Trans(z, vrotate(z, x * 28))
   translate <0.25, 0.9, 0> + vrotate(<0, 0, -10>, x * 28)
@@ -30,7 +34,7 @@ object {
   Pear_Brilliant(1.75, 45)   // a steep pavilion, so little light leaks out below
   scale <1, 0.95, 1>
   texture {
-    pigment { color rgbf <1.0, 0.88, 0.62, 0.96> }
+    pigment { color rgbf <1.0, 0.85, 0.55, 0.98> }
     finish {
       ambient 0 diffuse 0.02
       specular 1 roughness 0.001
@@ -40,9 +44,9 @@ object {
   }
   interior {
     ior 1.62
-    fade_distance 2.0
+    fade_distance 1.1
     fade_power 1001
-    fade_color srgb <1.0, 0.62, 0.22>
+    fade_color srgb <1.0, 0.66, 0.22>
   }
   rotate x * -60          // face up to the camera, as stones are shown
   rotate y * -8
