@@ -11,21 +11,13 @@
 
 #declare Elev = 28;
 #declare Face_Up = transform { rotate x * -(90 - Elev) }   // table square to the lens
-Studio_Camera(<0, 0.9, 0>, 10, Elev, 0, 20)
+#declare Target = <0, 0.9, 0>;
+Studio_Camera(Target, 10, Elev, 0, 20)
 
 // the tent and lamps turned with the stone, so its pattern stays symmetric
 union { Gem_Tent(2.8, 8, 0.35, 16) rotate y * 22.5 transform { Face_Up } }
 
-// The camera's own dark reflection, seen only by the stone.
-box {
-  <-2.2, -2.2, -0.05>, <2.2, 2.2, 0.05>
-  pigment { color rgb 0 }
-  finish { ambient 0 diffuse 0 }
-  Reorient_Trans(z, vrotate(z, x * Elev))
-  translate <0, 0.9, 0> + vrotate(<0, 0, -8>, x * Elev)
-  no_image
-  no_shadow
-}
+Lens_Reflection(Target, Elev, 8, 2.2, 2.2, 0)
 
 object {
   Brilliant

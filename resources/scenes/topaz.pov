@@ -13,22 +13,15 @@
 #include "studio.inc"
 #include "gem.inc"
 
-Studio_Camera(<0.25, 0.9, 0>, 12.5, 28, 0, 17)
+#declare Target = <0.25, 0.9, 0>;
+#declare Elev = 28;
+Studio_Camera(Target, 12.5, Elev, 0, 17)
 global_settings { max_trace_level 24 }   // light bounces many times inside a pear
 Gem_Tent(1.8, 8, 0.6, 40)
 
-// The camera's own dark reflection, seen only by the stone: without it the
-// table mirrors the bright tent behind the lens as a flat, milky veil. Kept
-// small and not quite black, so it does not print a black keyhole.
-box {
-  <-2, -1.5, -0.05>, <2, 1.5, 0.05>
-  pigment { color rgb 0.08 }
-  finish { ambient 0 diffuse 0 }
-  Reorient_Trans(z, vrotate(z, x * 28))
-  translate <0.25, 0.9, 0> + vrotate(<0, 0, -10>, x * 28)
-  no_image
-  no_shadow
-}
+// The lens's reflection small and not quite black, so that it does not print
+// a black keyhole in the table.
+Lens_Reflection(Target, Elev, 10, 2, 1.5, 0.08)
 
 object {
   Pear_Brilliant(1.75, 45)   // a steep pavilion, so little light leaks out below
