@@ -32,6 +32,22 @@
 
 namespace {
 
+// Under callgrind (bench/callgrind-actions) each kept sample is a dump of its own: the counts
+// start from zero before the sample and are dumped under its name after it. Elsewhere, no-ops.
+void profileStart()
+{
+#ifdef CALLGRIND_DUMP_STATS_AT
+    CALLGRIND_ZERO_STATS;
+#endif
+}
+
+void profileDump([[maybe_unused]] const std::string &name)
+{
+#ifdef CALLGRIND_DUMP_STATS_AT
+    CALLGRIND_DUMP_STATS_AT(name.c_str());
+#endif
+}
+
 // Paint events reaching the window, so a figure "with the event loop's repaint" is known to
 // include a paint.
 class PaintCounter : public QObject
@@ -68,10 +84,7 @@ public:
     void time(const std::string &kind, const std::function<void()> &action)
     {
         const qint64 paintsBefore = m_paints.count;
-#ifdef CALLGRIND_DUMP_STATS_AT
-        // Under callgrind (bench/callgrind-actions) each kept sample is a dump of its own.
-        CALLGRIND_ZERO_STATS;
-#endif
+        profileStart();
         QElapsedTimer timer;
         timer.start();
         action();
@@ -85,12 +98,8 @@ public:
         } else
             QCoreApplication::processEvents();
         const qint64 totalNs = timer.nsecsElapsed();
-#ifdef CALLGRIND_DUMP_STATS_AT
-        if (!warmUp) {
-            const std::string name = kind + (mode == WholeWindow ? "|whole" : "|loop");
-            CALLGRIND_DUMP_STATS_AT(name.c_str());
-        }
-#endif
+        if (!warmUp)
+            profileDump(kind + (mode == WholeWindow ? "|whole" : "|loop"));
         if (mode == EventLoop && kind != "repaint only" && m_paints.count == paintsBefore)
             unpainted = true;
         // Whatever is still pending (a display's replies) is handled outside the clock.
@@ -238,19 +247,15 @@ int main(int argc, char *argv[])
     std::vector<double> floor;
     for (int round = 0; round <= rounds; ++round) {
         for (qint16 i = 0; i < MineralCatalogue::count; ++i) {
-#ifdef CALLGRIND_DUMP_STATS_AT
-            CALLGRIND_ZERO_STATS;
-#endif
+            profileStart();
             QElapsedTimer timer;
             timer.start();
             stock.setPlainText(MineralCatalogue::instance().description(i));
             QCoreApplication::processEvents();
             if (round > 0)
                 floor.push_back(timer.nsecsElapsed() / 1e6);
-#ifdef CALLGRIND_DUMP_STATS_AT
             if (round > 0)
-                CALLGRIND_DUMP_STATS_AT("floor: stock text box|loop");
-#endif
+                profileDump("floor: stock text box|loop");
             QCoreApplication::processEvents();
         }
     }
