@@ -236,6 +236,31 @@ private slots:
         }
     }
 
+    // A dark desktop hands Qt a dark application palette (Windows' dark mode, a dark GTK or KDE
+    // theme). The window must draw not one pixel differently from a light desktop.
+    void darkDesktopChangesNoPixel()
+    {
+        const auto drawn = [] {
+            Tvirdex window; // never shown: no focus, no caret, the same state for both
+            return window.grab().toImage();
+        };
+        const QImage light = drawn();
+        const QPalette saved = QApplication::palette();
+        QPalette dark(QColor(240, 240, 240), QColor(50, 50, 50), QColor(75, 75, 75),
+            QColor(33, 33, 33), QColor(38, 38, 38), QColor(240, 240, 240), QColor(36, 36, 36));
+        dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+        dark.setColor(QPalette::HighlightedText, QColor(240, 240, 240));
+        QApplication::setPalette(dark);
+        const QImage shown = drawn();
+        QApplication::setPalette(saved);
+        QCOMPARE(shown.size(), light.size());
+        int differing = 0;
+        for (int y = 0; y < light.height(); ++y)
+            for (int x = 0; x < light.width(); ++x)
+                differing += shown.pixel(x, y) != light.pixel(x, y);
+        QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+    }
+
     void windowColourAndFont()
     {
         QCOMPARE(pixelAt(form, {300, 100}), QColor(192, 192, 255));

@@ -7,7 +7,10 @@
 
 int main(int argc, char *argv[])
 {
-    // Without any display Qt would abort with a long platform-plugin dump; say it in one line.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Without an X or Wayland display Qt would abort with a long platform-plugin dump; say it in
+    // one line. Only here: Windows and macOS have no such variables, and their programs always
+    // have a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fputs("Tvirdex: no display found (DISPLAY is not set); on a machine without a screen "
@@ -15,6 +18,7 @@ int main(int argc, char *argv[])
             stderr);
         return 2;
     }
+#endif
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tvirdex"));

@@ -44,6 +44,39 @@ void paintBackground(QWidget *w, const QColor &colour)
     w->setAutoFillBackground(true);
 }
 
+// The light Fusion palette, fixed. A dark desktop (Windows' dark mode, a dark GTK or KDE theme)
+// hands Qt a dark palette, which would draw white captions on the pale faces and a dark message
+// area; the window keeps its own colours in every mode, so every role is set, none inherited.
+QPalette lightPalette()
+{
+    const QColor window(239, 239, 239), shadow = window.darker(150).darker(135);
+    QPalette p(Qt::black, window, window.lighter(150), window.darker(150), window.darker(130),
+        Qt::black, Qt::white);
+    p.setColor(QPalette::Midlight, window.darker(130).lighter(110));
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::Shadow, shadow);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    p.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    const QColor disabledText(190, 190, 190);
+    p.setColor(QPalette::Disabled, QPalette::Text, disabledText);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, disabledText);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, disabledText);
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    p.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    p.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    // Marked as set, so not one role falls through to the desktop's palette.
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = QPalette::ColorGroup(g);
+            const auto role = QPalette::ColorRole(r);
+            p.setBrush(group, role, p.brush(group, role));
+        }
+    }
+    return p;
+}
+
 QString counterName(const QString &what, const QString &value)
 {
     return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
@@ -98,6 +131,7 @@ Tvirdex::Tvirdex(QWidget *parent)
     icon.setAutoDetectImageFormat(false);
     setWindowIcon(QPixmap::fromImage(icon.read()));
     setFixedSize(ClientWidth, ClientHeight);
+    setPalette(lightPalette());
     paintBackground(this, windowColour);
 
     setFont(windowFont());
