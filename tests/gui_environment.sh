@@ -25,6 +25,17 @@ lang-c)
     [ "$diff" = 0 ] || fail "window under LANG=C differs from UTF-8 in $diff pixels"
     echo "LANG=C draws the same window as C.UTF-8"
     ;;
+dark)
+    # A dark desktop theme that Qt reads (GTK's Adwaita:dark through Qt's gtk3 platform theme,
+    # whose dark palette Qt 6.5 and later hand to the widgets) must not change one pixel.
+    export QT_QPA_PLATFORMTHEME=gtk3
+    QT_DEBUG_PLUGINS=1 GTK_THEME=Adwaita screenshot_window "$out/env-light.png" 2>"$out/env-light.log"
+    grep -q 'qgtk3.*loaded\|loaded.*qgtk3' "$out/env-light.log" || fail "Qt did not load its gtk3 platform theme"
+    GTK_THEME=Adwaita:dark screenshot_window "$out/env-dark.png"
+    diff=$(compare -metric AE "$out/env-light.png" "$out/env-dark.png" null: 2>&1) || true
+    [ "$diff" = 0 ] || fail "a dark GTK theme changes $diff pixels of the window"
+    echo "the dark GTK theme draws the same window as the light one"
+    ;;
 no-display)
     # Without any display it must fail at once with one line that says what to do.
     start=$(date +%s%N)
