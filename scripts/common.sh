@@ -12,7 +12,7 @@ test_packages=(xvfb xauth dbus-daemon binutils xdotool x11-utils imagemagick ope
 windows_build_packages=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix nsis wixl
                         msitools)
 windows_test_packages=(wine wine64 python3-pefile xvfb xauth xdotool x11-utils imagemagick openbox
-                       wmctrl unzip tesseract-ocr tesseract-ocr-bul msitools)
+                       wmctrl unzip tesseract-ocr tesseract-ocr-bul msitools liblnk-utils)
 
 # Runs a command as root: directly when we are root, else through sudo.
 as_root() {

@@ -2,6 +2,10 @@
 # The Windows build as a school gets it, in a fresh Wine prefix on a real X server: installs it
 # silently (installer, msi) or unpacks it (portable), plays one pair with real X input, reads the
 # result off the screen, closes the window, and for the installer and the MSI uninstalls it again.
+# The program starts as in a pupil's Windows session: without the Unix variables Wine copies into
+# the Windows environment, from the Start-menu shortcut (installer, msi) or from its folder in a
+# Cyrillic path with spaces (portable). The installer plays again in dark mode, which must draw
+# the same pixels; the zip under Windows 10, and under Windows 11 where this Wine can say so.
 #   windows_play.sh installer|portable ARTIFACT OUT_DIR TITLE [DPI]
 #   windows_play.sh msi ARTIFACT OUT_DIR TITLE DPI STAGED_FOLDER UPGRADE_CODE VERSION PUBLISHER
 # DPI (96 unless given) is the screen's as Wine's LogPixels sets it: 144 is Windows' 150 %.
@@ -66,6 +70,24 @@ msiexec_quiet() {
 # The Start-menu entry: in the menu of all users; Wine's msiexec puts an MSI's in the user's own,
 # as it does not yet follow ALLUSERS for ProgramMenuFolder.
 user_shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
+# A pupil's session has no DISPLAY, XAUTHORITY or LANG, nor any other Unix variable: Wine gets
+# only what it needs to draw, and the launcher clears those from the Windows environment. Then it
+# does what Explorer does: starts the program in its working directory, and waits for its exit.
+printf '%s\r\n' '@echo off' 'set DISPLAY=' 'set XAUTHORITY=' 'set LANG=' \
+    'set > "%TEMP%\tvirdex-environment.txt"' 'cd /d %2' 'start "" /wait %1' 'exit %ERRORLEVEL%' \
+    >"$drive_c/tvirdex-start.cmd"
+windows_path() { local p=${1#"$drive_c"}; echo "C:${p//\//\\}"; }
+# A Start-menu shortcut, read as Explorer reads it (Wine's own start does not wait on a shortcut):
+# it must start Tvirdex.exe in the folder it is installed in.
+from_shortcut() {
+    local info
+    info=$(lnkinfo "$1") || fail "the Start-menu entry is no readable shortcut"
+    target=$(sed -n 's/^\tLocal path\t*: //p' <<<"$info")
+    workdir=$(sed -n 's/^\tWorking directory\t*: //p' <<<"$info")
+    workdir=${workdir%\\} # the MSI's ends in a backslash
+    [ "$target" = "$(windows_path "$install_dir")\Tvirdex.exe" ] && [ "$workdir" = "$(windows_path "$install_dir")" ] ||
+        fail "the Start-menu entry starts '$target' in '$workdir'"
+}
 case $mode in
 installer)
     wine "$artifact" /S
@@ -75,7 +97,7 @@ installer)
     [ -f "$shortcut" ] || fail "no Start-menu entry «Твирдекс»"
     reg_export "$uninstall_key" | grep -q '"DisplayName"="Твирдекс"' ||
         fail "no entry «Твирдекс» in the list of installed programs"
-    exe=$install_dir/Tvirdex.exe
+    from_shortcut "$shortcut"
     ;;
 msi)
     # What an administrator's deployment tool reads before it installs anything.
@@ -104,52 +126,95 @@ msi)
     reg_export 'HKLM\Software\Classes\Installer\Products' | grep -q '"ProductIcon"=".*Tvirdex' ||
         fail "the product registers no icon for the list of installed programs"
     echo "installed: packaged files, Start-menu entry, uninstall entry of $size KiB"
-    exe=$install_dir/Tvirdex.exe
+    if [ -f "$shortcut" ]; then from_shortcut "$shortcut"; else from_shortcut "$user_shortcut"; fi
     ;;
 portable)
-    # As from a USB stick: any folder, nothing installed.
-    unzip -q "$artifact" -d "$drive_c/usb"
-    exe=$(find "$drive_c/usb" -name Tvirdex.exe | head -n 1)
+    # As a teacher keeps it: unpacked into a folder of their own, named in Bulgarian.
+    unzip -q "$artifact" -d "$drive_c/unpacked"
+    exe=$(find "$drive_c/unpacked" -name Tvirdex.exe | head -n 1)
     [ -n "$exe" ] || fail "no Tvirdex.exe in the zip"
+    mkdir -p "$drive_c/Учебни програми"
+    mv "$(dirname "$exe")" "$drive_c/Учебни програми/Твирдекс"
+    # Started as a double-click in Explorer starts it: in its own folder.
+    target='C:\Учебни програми\Твирдекс\Tvirdex.exe' workdir='C:\Учебни програми\Твирдекс'
     ;;
 *) fail "unknown mode $mode" ;;
 esac
 
-wine "$exe" &
-app=$!
-# By its exact title, a literal string rather than a pattern.
-find_window 60 --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$title")\$"
 # What a reader sees in a rectangle: enlarged, then read by OCR (Bulgarian).
 read_text() { crop "$1" "$2" "$3" "$4" "$5" -resize 400% -colorspace gray png:- |
                   tesseract stdin stdout -l bul --psm "$6" "${@:7}" 2>/dev/null | tr -d '\f'; }
 
-shot=$out/windows-$mode-$dpi
-import -window root "$shot-start.png"
-[ "$(colours "$shot-start.png" 332 44 100 90)" = 1 ] || fail "picture display not empty at start"
+# play NAME: starts $target in $workdir, plays one pair, reads the result off the screen
+# and closes the window; leaves $out/windows-MODE-DPI-NAME-*.png, the client area in -client.png.
+play() {
+    local shot=$out/windows-$mode-$dpi-$1 message attempts correct status leaked
+    env -i HOME="$HOME" PATH="$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
+        WINEPREFIX="$WINEPREFIX" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="$WINEDLLOVERRIDES" \
+        wine cmd /c 'C:\tvirdex-start.cmd' "$target" "$workdir" &
+    app=$!
+    # By its exact title, a literal string rather than a pattern.
+    find_window 60 --name "^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$title")\$"
+    leaked=$(tr -d '\r' <"$drive_c/users/$(id -un)/Temp/tvirdex-environment.txt" | grep -E '^(DISPLAY|WAYLAND_DISPLAY|XAUTHORITY|XDG_[A-Z_]*|SHELL|TERM|LANG|LC_[A-Z]*|HOME|USER|QT_[A-Z_]*)=' || true)
+    [ -z "$leaked" ] || fail "the program started with Unix variables: $leaked"
 
-click 168 242 # "Флуорит"
-click 24 122  # "4"
-click 52 12   # "Изведи"
-sleep 0.5
-import -window root "$shot-play.png"
-xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the window went away during play"
-timeout 10 import -frame -window "$wid" "$shot-window.png"
-[ "$(colours "$shot-play.png" 332 44 100 80)" -gt 50 ] || fail "no photo shown"
-message=$(read_text "$shot-play.png" 10 266 470 40 6)
-echo "message area reads: $(head -n 1 <<<"$message")"
-grep -q 'Правилно!' <<<"$message" || fail "the message area does not say «Правилно!»"
-digits=(-c tessedit_char_whitelist=0123456789)
-attempts=$(read_text "$shot-play.png" 346 234 61 21 7 "${digits[@]}" | tr -d '[:space:]')
-correct=$(read_text "$shot-play.png" 410 234 61 21 7 "${digits[@]}" | tr -d '[:space:]')
-echo "counters read: $attempts / $correct"
-[ "$attempts" = 1 ] && [ "$correct" = 1 ] || fail "counters show '$attempts' and '$correct', not 1 and 1"
+    import -window root "$shot-start.png"
+    [ "$(colours "$shot-start.png" 332 44 100 90)" = 1 ] || fail "picture display not empty at start"
+    click 168 242 # "Флуорит"
+    click 24 122  # "4"
+    click 52 12   # "Изведи"
+    sleep 0.5
+    import -window root "$shot-play.png"
+    xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the window went away during play"
+    timeout 10 import -frame -window "$wid" "$shot-window.png"
+    crop "$shot-play.png" 0 0 514 414 "$shot-client.png"
+    [ "$(colours "$shot-play.png" 332 44 100 80)" -gt 50 ] || fail "no photo shown"
+    message=$(read_text "$shot-play.png" 10 266 470 40 6)
+    echo "message area reads: $(head -n 1 <<<"$message")"
+    grep -q 'Правилно!' <<<"$message" || fail "the message area does not say «Правилно!»"
+    local digits=(-c tessedit_char_whitelist=0123456789)
+    attempts=$(read_text "$shot-play.png" 346 234 61 21 7 "${digits[@]}" | tr -d '[:space:]')
+    correct=$(read_text "$shot-play.png" 410 234 61 21 7 "${digits[@]}" | tr -d '[:space:]')
+    echo "counters read: $attempts / $correct"
+    [ "$attempts" = 1 ] && [ "$correct" = 1 ] || fail "counters show '$attempts' and '$correct', not 1 and 1"
 
-# Closing the window ends the program, with status 0.
-wmctrl -i -c "$wid"
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "program still running after its window was closed"
-wait "$app" || fail "program exited with status $?"
-app=
+    # Closing the window ends the program, with status 0.
+    wmctrl -i -c "$wid"
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "program still running after its window was closed"
+    status=0
+    wait "$app" || status=$?
+    app=
+    [ "$status" = 0 ] || fail "program exited with status $status"
+    echo "played ($1): $target in $workdir"
+}
+
+# A new prefix of Debian 12's Wine reports Windows 7, which Qt 6 does not support.
+windows_version() { wine winecfg /v "$@" | tr -d '\r'; }
+windows_version win10 >/dev/null
+[ "$(windows_version)" = win10 ] || fail "Wine reports '$(windows_version)', not win10"
+play win10-light
+case $mode in
+installer)
+    # Dark mode, as Windows 10 and 11 set it for programs: the window keeps every colour.
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
+    wineserver -w
+    play win10-dark
+    differing=$(compare -metric AE "$out/windows-$mode-$dpi-win10-light-client.png" \
+                    "$out/windows-$mode-$dpi-win10-dark-client.png" null: 2>&1) || true
+    [ "$differing" = 0 ] || fail "dark mode changes $differing pixels of the window"
+    echo "dark mode draws the same window as light mode"
+    ;;
+portable)
+    windows_version win11 >/dev/null || true
+    if [ "$(windows_version)" = win11 ]; then
+        play win11-light
+    else
+        echo "$(wine --version) reports '$(windows_version)' when asked for win11: played under win10 only"
+    fi
+    ;;
+esac
 
 case $mode in
 installer)

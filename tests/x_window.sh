@@ -7,14 +7,20 @@ at() { echo $(($1 * dpi / 96)); }
 
 # find_window SECONDS XDOTOOL-SEARCH-ARGS...: waits for the program's window, checks its title
 # against $title and its 514 x 414 client area (scaled to the dpi), and sets wid, x0 and y0 (the
-# client area's top-left corner on the screen).
+# client area's top-left corner on the screen). With $app set, the program quitting first fails
+# at once, with its exit status.
 find_window() {
-    local deadline=$((SECONDS + $1)) name info width height
+    local deadline=$((SECONDS + $1)) name info width height status
     shift
     while :; do
+        if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then
+            status=0
+            wait "$app" || status=$?
+            app=
+            fail "the program exited with status $status before its window appeared"
+        fi
         [ "$SECONDS" -lt "$deadline" ] || fail "no window appeared and stayed"
-        wid=$(timeout $((deadline - SECONDS)) xdotool search --sync --onlyvisible "$@" |
-                  head -n 1) || true
+        wid=$(timeout 2 xdotool search --sync --onlyvisible "$@" | head -n 1) || true
         [ -n "$wid" ] || continue
         sleep 1
         # A window may be replaced while it is first shown (Wine does so at times): take the
