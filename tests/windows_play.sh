@@ -42,6 +42,11 @@ start=$SECONDS
 wineboot -i >/dev/null 2>&1
 wineserver -w
 echo "fresh Wine prefix ($(wine --version)) in $((SECONDS - start)) s"
+# Installed and played on Windows 10: a new prefix of Debian 12's Wine reports Windows 7, which
+# Qt 6 does not support.
+windows_version() { wine winecfg /v "$@" | tr -d '\r'; }
+windows_version win10 >/dev/null
+[ "$(windows_version)" = win10 ] || fail "Wine reports '$(windows_version)', not win10"
 if [ "$dpi" != 96 ]; then
     # Where winecfg keeps the screen resolution, for the machine and for the user.
     wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
@@ -189,10 +194,6 @@ play() {
     echo "played ($1): $target in $workdir"
 }
 
-# A new prefix of Debian 12's Wine reports Windows 7, which Qt 6 does not support.
-windows_version() { wine winecfg /v "$@" | tr -d '\r'; }
-windows_version win10 >/dev/null
-[ "$(windows_version)" = win10 ] || fail "Wine reports '$(windows_version)', not win10"
 play win10-light
 case $mode in
 installer)
