@@ -43,10 +43,14 @@ wineboot -i >/dev/null 2>&1
 wineserver -w
 echo "fresh Wine prefix ($(wine --version)) in $((SECONDS - start)) s"
 # Installed and played on Windows 10: a new prefix of Debian 12's Wine reports Windows 7, which
-# Qt 6 does not support.
-windows_version() { wine winecfg /v "$@" | tr -d '\r'; }
-windows_version win10 >/dev/null
-[ "$(windows_version)" = win10 ] || fail "Wine reports '$(windows_version)', not win10"
+# Qt 6 does not support. The version is read as programs see it (winecfg prints nothing into a
+# pipe on Wine 10): `ver` prints 10.0.BUILD, and Windows 11 is build 22000 or later.
+windows_set() { wine winecfg /v "$1" >/dev/null 2>&1 || true; }
+windows_build() { wine cmd /c ver | tr -d '\r' | sed -n 's/^Microsoft Windows 10\.0\.\([0-9]*\).*/\1/p'; }
+windows_set win10
+build=$(windows_build)
+[ -n "$build" ] && [ "$build" -lt 22000 ] || fail "Wine reports '$(wine cmd /c ver | tr -d '\r')', not Windows 10"
+echo "Windows 10, build $build"
 if [ "$dpi" != 96 ]; then
     # Where winecfg keeps the screen resolution, for the machine and for the user.
     wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
@@ -208,11 +212,13 @@ installer)
     echo "dark mode draws the same window as light mode"
     ;;
 portable)
-    windows_version win11 >/dev/null || true
-    if [ "$(windows_version)" = win11 ]; then
+    windows_set win11
+    build=$(windows_build)
+    if [ "${build:-0}" -ge 22000 ]; then
+        echo "Windows 11, build $build"
         play win11-light
     else
-        echo "$(wine --version) reports '$(windows_version)' when asked for win11: played under win10 only"
+        echo "$(wine --version) stays at build $build when asked for Windows 11: played under Windows 10 only"
     fi
     ;;
 esac
