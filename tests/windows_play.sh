@@ -91,9 +91,11 @@ windows_path() { local p=${1#"$drive_c"}; echo "C:${p//\//\\}"; }
 from_shortcut() {
     local info
     info=$(lnkinfo "$1") || fail "the Start-menu entry is no readable shortcut"
+    # Debian 13's lnkinfo doubles each backslash; the MSI's working directory ends in one.
+    info=$(sed 's/\\\\/\\/g' <<<"$info")
     target=$(sed -n 's/^\tLocal path\t*: //p' <<<"$info")
     workdir=$(sed -n 's/^\tWorking directory\t*: //p' <<<"$info")
-    workdir=${workdir%\\} # the MSI's ends in a backslash
+    workdir=${workdir%\\}
     [ "$target" = "$(windows_path "$install_dir")\Tvirdex.exe" ] && [ "$workdir" = "$(windows_path "$install_dir")" ] ||
         fail "the Start-menu entry starts '$target' in '$workdir'"
 }
