@@ -15,6 +15,9 @@ except ImportError:
     sys.exit(77)
 
 folder, mingw_lib, version, publisher, copyright_ = sys.argv[1:6]
+if not os.path.isdir(folder):
+    print(f"SKIP: {folder} is missing; scripts/build-windows makes it")
+    sys.exit(77)
 failures = []
 
 

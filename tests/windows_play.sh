@@ -23,7 +23,8 @@ if [ -z "${TVIRDEX_ON_XVFB:-}" ]; then
     # A screen as a classroom PC's: 96 dpi.
     TVIRDEX_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
 fi
-[ -f "$artifact" ] || fail "$artifact is missing; scripts/build-windows makes it"
+# Not built yet: a skip that says why (CI, which builds it first, fails on any skip).
+[ -f "$artifact" ] || { echo "SKIP: $artifact is missing; scripts/build-windows makes it"; exit 77; }
 
 prefix=$(mktemp -d)
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
