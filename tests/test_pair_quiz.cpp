@@ -35,7 +35,6 @@ private slots:
         view.message = MineralCatalogue::instance().initialMessage();
         quiz = new PairQuiz(view);
         quiz->ResetChoices();
-        view.calls.clear();
     }
     void cleanup() { delete quiz; }
 
@@ -82,7 +81,7 @@ private slots:
     {
         pickMineral(2);
         pickHardness(5);
-        view.calls.clear();
+        view.recording = true;
         quiz->ResetChoices();
         QStringList expected;
         for (int i = 0; i < 10; ++i)
