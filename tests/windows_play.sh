@@ -175,8 +175,12 @@ play() {
     click 168 242 # "Флуорит"
     click 24 122  # "4"
     click 52 12   # "Изведи"
-    sleep 0.5
-    import -window root "$shot-play.png"
+    # Judged once the correct counter shows a digit: polled, not a fixed wait.
+    for _ in $(seq 50); do
+        import -window root "$shot-play.png"
+        [ "$(colours "$shot-play.png" 410 234 61 21)" -gt 1 ] && break
+        sleep 0.1
+    done
     xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the window went away during play"
     timeout 10 import -frame -window "$wid" "$shot-window.png"
     crop "$shot-play.png" 0 0 514 414 "$shot-client.png"
