@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "tvirdex_identity.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "mineral_catalogue.h"
+#include "tvirdex_identity.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
