@@ -8,9 +8,9 @@
 // A round plays a full game: every mineral, a wrong value (evaluated), the right value
 // (evaluated), and finally "Чисти". Uses the display when there is one, else offscreen.
 
+#include "bench_support.h"
 #include "main_window.h"
 #include "mineral_catalogue.h"
-#include "window_driver.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -48,21 +48,6 @@ void profileDump([[maybe_unused]] const std::string &name)
 #endif
 }
 
-// Paint events reaching the window, so a figure "with the event loop's repaint" is known to
-// include a paint.
-class PaintCounter : public QObject
-{
-public:
-    qint64 count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 // Per kind of action: the action alone, the action followed by the event loop repainting what
 // it changed (what the pupil gets), and the action followed by a forced synchronous repaint of
 // the whole window (an upper bound). Alternate rounds use the two ways of repainting.
@@ -71,7 +56,7 @@ class Timings
 public:
     enum Repaint { EventLoop, WholeWindow };
 
-    Timings(QWidget *form, const PaintCounter &paints)
+    Timings(QWidget *form, const driver::PaintCounter &paints)
         : m_form(form)
         , m_controls(form->findChildren<QWidget *>())
         , m_paints(paints)
@@ -157,8 +142,8 @@ private:
         {
             if (v.empty())
                 return;
+            median = bench::median(v);
             std::sort(v.begin(), v.end());
-            median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
             // The smallest sample that at least 99 % of the samples do not exceed.
             p99 = v[std::size_t(std::ceil(0.99 * double(n))) - 1];
         }
@@ -169,7 +154,7 @@ private:
 
     QWidget *m_form;
     QList<QWidget *> m_controls;
-    const PaintCounter &m_paints;
+    const driver::PaintCounter &m_paints;
     std::map<std::string, Samples> m_samples;
     std::vector<std::string> m_order;
 };
@@ -195,7 +180,7 @@ int main(int argc, char *argv[])
     if (!driver::openWindow(form, c))
         return 1;
 
-    PaintCounter paints;
+    driver::PaintCounter paints(&form);
     app.installEventFilter(&paints);
     Timings timings(&form, paints);
     Timings scratch(&form, paints);
@@ -267,8 +252,7 @@ int main(int argc, char *argv[])
             stderr, "an action left the window unpainted; the timings would omit painting\n");
         return 1;
     }
-    std::sort(floor.begin(), floor.end());
-    const double floorMs = floor[floor.size() / 2];
+    const double floorMs = bench::median(floor);
     std::printf("platform %s, %d rounds (medians, p99 in brackets)\n",
         qPrintable(QGuiApplication::platformName()), rounds);
     std::printf("floor: a stock text box shows a description, median of %zu: %.3f ms\n",

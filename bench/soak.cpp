@@ -7,8 +7,8 @@
 // by more than 256 KiB between the warm-up and the end (not checked under AddressSanitizer,
 // whose quarantine keeps freed memory resident).
 
+#include "bench_support.h"
 #include "main_window.h"
-#include "window_driver.h"
 
 #include <QElapsedTimer>
 #include <QStyleFactory>
@@ -31,28 +31,6 @@ namespace {
 
 constexpr long allowedGrowthKiB = 256;
 constexpr quint64 defaultSeed = 20240917;
-
-// Counts paint events reaching the window, so a run proves it really drew what it changed.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *form)
-        : m_form(form)
-    { }
-    qint64 count = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->window() == m_form)
-            ++count;
-        return false;
-    }
-
-private:
-    QWidget *m_form;
-};
 
 class Soak
 {
@@ -293,7 +271,7 @@ int main(int argc, char *argv[])
     driver::Controls controls;
     if (!driver::openWindow(form, controls))
         return 1;
-    PaintCounter paints(&form);
+    driver::PaintCounter paints(&form);
     app.installEventFilter(&paints);
 
     Soak soak(controls, seed);

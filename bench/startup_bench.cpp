@@ -7,6 +7,8 @@
 // alternate real, bare, real, bare, ... so drifts in machine load hit both alike; the first
 // pair only warms the caches and is not counted. Needs a display (run under xvfb-run).
 
+#include "median.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -84,14 +86,6 @@ bool runOnce(const std::string &exe, const std::string &probe, Run &run)
     return true;
 }
 
-template<typename T>
-T median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -134,8 +128,8 @@ int main(int argc, char *argv[])
             i + 1, r.ms, r.cpuMs, r.maxRssKiB, b.ms, b.cpuMs, b.maxRssKiB);
     }
 
-    const double rt = median(realMs), bt = median(bareMs);
-    const long rm = median(realKiB), bm = median(bareKiB);
+    const double rt = bench::median(realMs), bt = bench::median(bareMs);
+    const long rm = bench::median(realKiB), bm = bench::median(bareKiB);
     const double timeRatio = rt / bt, memRatio = double(rm) / double(bm);
     std::printf("start-up to first paint, median of %d: real %.1f ms (min %.1f, max %.1f), "
                 "bare %.1f ms (min %.1f, max %.1f), ratio %.2f\n",
@@ -143,7 +137,7 @@ int main(int argc, char *argv[])
         *std::max_element(realMs.begin(), realMs.end()), bt,
         *std::min_element(bareMs.begin(), bareMs.end()),
         *std::max_element(bareMs.begin(), bareMs.end()), timeRatio);
-    const double rc = median(realCpu), bc = median(bareCpu);
+    const double rc = bench::median(realCpu), bc = bench::median(bareCpu);
     std::printf("cpu time (user+system) to first paint, median of %d: real %.1f ms, bare %.1f ms, "
                 "ratio %.2f\n",
         rounds, rc, bc, rc / bc);

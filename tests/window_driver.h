@@ -1,21 +1,11 @@
 #pragma once
 
-// What the window tests, the soak and the action benchmark share: finding the window's controls
-// the way a tool sees them (array name + "index" property), acting on them as a user would, and
-// reading the process's resident memory.
+// What the window tests and the bench share: finding the window's controls the way a tool sees
+// them (array name + "index" property), and clicking them as a user would.
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QByteArray>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
-
-#include <array>
-#include <cstdio>
-#include <cstring>
 
 namespace driver {
 
@@ -29,90 +19,10 @@ W *control(QWidget *form, const char *array, int index)
     return nullptr;
 }
 
-// The controls looked up once: a lookup walks every child, which would dwarf the action itself.
-struct Controls
-{
-    std::array<QRadioButton *, 10> mineral {};  // Option1
-    std::array<QRadioButton *, 10> hardness {}; // Option2
-    QPushButton *evaluate = nullptr;            // Command1 0, "Изведи"
-    QPushButton *clear = nullptr;               // Command1 1, "Чисти"
-    QLabel *attempts = nullptr;                 // Label1 2
-    QLabel *correct = nullptr;                  // Label1 3
-
-    // False when the window no longer has the controls the tools rely on.
-    bool find(QWidget *form)
-    {
-        for (int i = 0; i < 10; ++i) {
-            mineral[i] = control<QRadioButton>(form, "Option1", i);
-            hardness[i] = control<QRadioButton>(form, "Option2", i);
-            if (!mineral[i] || !hardness[i])
-                return false;
-        }
-        evaluate = control<QPushButton>(form, "Command1", 0);
-        clear = control<QPushButton>(form, "Command1", 1);
-        attempts = control<QLabel>(form, "Label1", 2);
-        correct = control<QLabel>(form, "Label1", 3);
-        return evaluate && clear && attempts && correct;
-    }
-};
-
 // Near the indicator: a click in the middle of a wide radio button may miss its caption.
 inline void click(QAbstractButton *b)
 {
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, 10));
-}
-
-// A counter as the pupil reads it: an empty label is zero; -1 when it holds no whole number.
-inline int counterValue(const QLabel *label)
-{
-    const QString text = label->text();
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : -1;
-}
-
-// Kibibytes from a "Name:   1234 kB" line of /proc/self/status; -1 when it cannot be read.
-inline long procStatusKiB(const char *name)
-{
-    std::FILE *f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long value = -1;
-    const std::size_t len = std::strlen(name);
-    while (std::fgets(line, sizeof line, f)) {
-        if (std::strncmp(line, name, len) == 0 && line[len] == ':') {
-            value = std::strtol(line + len + 1, nullptr, 10);
-            break;
-        }
-    }
-    std::fclose(f);
-    return value;
-}
-
-// Shows the form, waits until it has the focus and looks its controls up; says why on failure.
-inline bool openWindow(QWidget &form, Controls &controls)
-{
-    form.show();
-    form.activateWindow(); // on a bare X server no window manager does it
-    if (!QTest::qWaitForWindowActive(&form)) {
-        std::fprintf(stderr, "FAIL: the window never became active\n");
-        return false;
-    }
-    if (!controls.find(&form)) {
-        std::fprintf(stderr, "FAIL: the window lacks Option1/Option2/Command1/Label1 controls\n");
-        return false;
-    }
-    return true;
-}
-
-// Headless by default; an explicit choice (e.g. xcb under Xvfb) is kept.
-inline void defaultToOffscreen()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 }
 
 } // namespace driver

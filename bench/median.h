@@ -1,0 +1,17 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+namespace bench {
+
+// The middle value; of an even count, the mean of the two middle ones.
+template<typename T>
+T median(std::vector<T> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+} // namespace bench
