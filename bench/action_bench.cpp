@@ -142,8 +142,8 @@ private:
         {
             if (v.empty())
                 return;
-            median = bench::median(v);
             std::sort(v.begin(), v.end());
+            median = bench::sortedMedian(v);
             // The smallest sample that at least 99 % of the samples do not exceed.
             p99 = v[std::size_t(std::ceil(0.99 * double(n))) - 1];
         }

@@ -97,7 +97,9 @@ from_shortcut() {
     target=$(sed -n 's/^\tLocal path\t*: //p' <<<"$info")
     workdir=$(sed -n 's/^\tWorking directory\t*: //p' <<<"$info")
     workdir=${workdir%\\}
-    [ "$target" = "$(windows_path "$install_dir")\Tvirdex.exe" ] && [ "$workdir" = "$(windows_path "$install_dir")" ] ||
+    local folder
+    folder=$(windows_path "$install_dir")
+    [ "$target" = "$folder\Tvirdex.exe" ] && [ "$workdir" = "$folder" ] ||
         fail "the Start-menu entry starts '$target' in '$workdir'"
 }
 case $mode in
@@ -145,10 +147,11 @@ portable)
     unzip -q "$artifact" -d "$drive_c/unpacked"
     exe=$(find "$drive_c/unpacked" -name Tvirdex.exe | head -n 1)
     [ -n "$exe" ] || fail "no Tvirdex.exe in the zip"
-    mkdir -p "$drive_c/Учебни програми"
-    mv "$(dirname "$exe")" "$drive_c/Учебни програми/Твирдекс"
+    folder="$drive_c/Учебни програми/Твирдекс"
+    mkdir -p "$(dirname "$folder")"
+    mv "$(dirname "$exe")" "$folder"
     # Started as a double-click in Explorer starts it: in its own folder.
-    target='C:\Учебни програми\Твирдекс\Tvirdex.exe' workdir='C:\Учебни програми\Твирдекс'
+    workdir=$(windows_path "$folder") target=$(windows_path "$folder/Tvirdex.exe")
     ;;
 *) fail "unknown mode $mode" ;;
 esac
