@@ -74,10 +74,24 @@ configure_file(/usr/share/doc/gcc-mingw-w64-base/copyright ${licenses}/GCC-runti
 configure_file(/usr/share/doc/mingw-w64-x86-64-dev/copyright ${licenses}/MinGW-w64-copyright.txt
                COPYONLY)
 
-# The portable zip: one folder, fixed timestamps, so equal inputs give equal bytes.
+# Equal sources give equal packages, whoever builds them when and wherever: every file and
+# folder gets the same mode whatever the umask, and the time of the source (SOURCE_DATE_EPOCH,
+# which scripts/build-windows sets from the last commit), which the installer records too.
+file(CHMOD_RECURSE ${stage} FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                           WORLD_READ WORLD_EXECUTE)
+file(CHMOD ${stage} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+string(TIMESTAMP source_time "%Y%m%d%H%M.%S" UTC)
+file(GLOB_RECURSE entries RELATIVE ${OUT_DIR} ${stage}/*)
+list(SORT entries)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC touch -h -t ${source_time} ${entries}
+                WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
+
+# The portable zip: one folder's files in a fixed order; TZ=UTC since a zip's times are local.
 file(REMOVE ${OUT_DIR}/${NAME}.zip)
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT_DIR}/${NAME}.zip --format=zip
-                        --mtime=2026-12-08 ${NAME}
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+                        ${CMAKE_COMMAND} -E tar cf ${OUT_DIR}/${NAME}.zip --format=zip ${entries}
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 
 # One walk over the staged files writes all three packages' lists. The installer installs exactly
@@ -146,7 +160,8 @@ endforeach()
 get_filename_component(nsi_dir ${NSI} DIRECTORY)
 file(WRITE ${nsi_dir}/install-files.nsh "${install_lines}")
 file(WRITE ${nsi_dir}/uninstall-files.nsh "${uninstall_lines}")
-execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
+# makensis cannot read a non-ASCII path in a non-UTF-8 locale (LC_ALL=C): give it one.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
                         -DOUTFILE=${OUT_DIR}/${NAME}.exe ${NSI}
                 WORKING_DIRECTORY ${nsi_dir} COMMAND_ERROR_IS_FATAL ANY)
 
@@ -159,7 +174,12 @@ set(MSI_SIZE_KIB ${size_kib})
 get_filename_component(wxs_dir ${WXS} DIRECTORY)
 configure_file(${WXS} ${wxs_dir}/tvirdex-files.wxs @ONLY)
 configure_file(${SOURCE_DIR}/resources/icons/tvirdex.ico ${OUT_DIR}/tvirdex.ico COPYONLY)
-execute_process(COMMAND ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
+# wixl and msibuild write the clock's time into the summary and know no SOURCE_DATE_EPOCH: they
+# run with the clock stopped at the source's time (and no faketime of a caller's around it).
+string(TIMESTAMP frozen "%Y-%m-%d %H:%M:%S" UTC)
+set(at_source_time ${CMAKE_COMMAND} -E env --unset=LD_PRELOAD --unset=FAKETIME TZ=UTC
+                   ${FAKETIME} "${frozen}")
+execute_process(COMMAND ${at_source_time} ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 # The Bulgarian texts, in the database's Cyrillic code page: the program's name in the list of
 # installed programs and on the Start menu, and the refusal to replace a newer version.
@@ -168,11 +188,23 @@ set(bulgarian
   "UPDATE `Property` SET `Value` = 'Твирдекс' WHERE `Property` = 'ProductName'"
   "UPDATE `Shortcut` SET `Name` = 'Твирдекс' WHERE `Shortcut` = 'StartMenu'"
   "UPDATE `LaunchCondition` SET `Description` = 'По-нова версия на Твирдекс вече е инсталирана.' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'")
-execute_process(COMMAND ${MSIBUILD} ${NAME}.msi -i _ForceCodepage.idt
+execute_process(COMMAND ${at_source_time} ${MSIBUILD} ${NAME}.msi -i _ForceCodepage.idt
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 foreach(query IN LISTS bulgarian)
-  execute_process(COMMAND ${MSIBUILD} ${NAME}.msi -q "${query}"
+  execute_process(COMMAND ${at_source_time} ${MSIBUILD} ${NAME}.msi -q "${query}"
                   WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+# The package code, which wixl draws at random: Windows Installer takes two MSIs with one code
+# for the same package, so it follows what the package holds, the files and the database alike.
+set(contents "${MSI_FILES}${bulgarian}")
+foreach(file IN LISTS files)
+  file(SHA256 ${stage}/${file} hash)
+  string(APPEND contents "${file} ${hash}\n")
+endforeach()
+string(SHA256 contents "${contents}")
+string(UUID package_code NAMESPACE ${MSI_UPGRADE_CODE} NAME "package ${contents}" TYPE SHA1 UPPER)
+execute_process(COMMAND ${at_source_time} ${MSIBUILD} ${NAME}.msi
+                        -s "Tvirdex ${VERSION}" "${PUBLISHER}" "x64;1033" "{${package_code}}"
+                WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE ${OUT_DIR}/_ForceCodepage.idt)
 message(STATUS "Windows packages: ${OUT_DIR}/${NAME}.zip, ${OUT_DIR}/${NAME}.exe, ${OUT_DIR}/${NAME}.msi")
