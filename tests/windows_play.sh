@@ -18,40 +18,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?" >&2' ERR
 # shellcheck source=x_window.sh
 source "$(dirname "$0")/x_window.sh"
-if [ -z "${TVIRDEX_ON_XVFB:-}" ]; then
-    command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed"; exit 77; }
-    # A screen as a classroom PC's: 96 dpi.
-    TVIRDEX_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
-fi
 # Not built yet: a skip that says why (CI, which builds it first, fails on any skip).
 [ -f "$artifact" ] || { echo "SKIP: $artifact is missing; scripts/build-windows makes it"; exit 77; }
-
-prefix=$(mktemp -d)
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
-# No dialogs offering to download Mono or Gecko: the program needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-    kill "${app:-}" "${wm:-}" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    rm -rf "$prefix"
-}
-trap cleanup EXIT
-
-openbox >/dev/null 2>&1 &
-wm=$!
-start=$SECONDS
-wineboot -i >/dev/null 2>&1
-wineserver -w
-echo "fresh Wine prefix ($(wine --version)) in $((SECONDS - start)) s"
-# Installed and played on Windows 10: a new prefix of Debian 12's Wine reports Windows 7, which
-# Qt 6 does not support. The version is read as programs see it (winecfg prints nothing into a
-# pipe on Wine 10): `ver` prints 10.0.BUILD, and Windows 11 is build 22000 or later.
-windows_set() { wine winecfg /v "$1" >/dev/null 2>&1 || true; }
-windows_build() { wine cmd /c ver | tr -d '\r' | sed -n 's/^Microsoft Windows 10\.0\.\([0-9]*\).*/\1/p'; }
-windows_set win10
-build=$(windows_build)
-[ -n "$build" ] && [ "$build" -lt 22000 ] || fail "Wine reports '$(wine cmd /c ver | tr -d '\r')', not Windows 10"
-echo "Windows 10, build $build"
+# shellcheck source=wine_prefix.sh
+source "$(dirname "$0")/wine_prefix.sh"
 if [ "$dpi" != 96 ]; then
     # Where winecfg keeps the screen resolution, for the machine and for the user.
     wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
@@ -61,15 +31,6 @@ if [ "$dpi" != 96 ]; then
     echo "screen set to $dpi dpi"
 fi
 
-drive_c=$prefix/drive_c
-install_dir="$drive_c/Program Files/Tvirdex"
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tvirdex'
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
-# Exported, since the console would show the Cyrillic names in its own code page.
-reg_export() {
-    wine reg export "$1" "$drive_c/export.reg" /y >/dev/null &&
-        iconv -f UTF-16 -t UTF-8 "$drive_c/export.reg" | tr -d '\r'
-}
 # msiexec /i|/x on the MSI, silently, as a deployment tool runs it.
 msiexec_quiet() {
     local status=0
@@ -124,9 +85,7 @@ msi)
     msiinfo suminfo "$artifact" | grep -q '^Template: x64;' || fail "the MSI is not for 64-bit Windows"
     msiexec_quiet /i
     # Exactly the files the zip and the installer carry.
-    diff <(cd "$staged" && find . -type f -exec sha256sum {} + | sort -k2) \
-         <(cd "$install_dir" && find . -type f -exec sha256sum {} + | sort -k2) >&2 ||
-        fail "Program Files\\Tvirdex does not hold the packaged files"
+    holds "$staged" || fail "Program Files\\Tvirdex does not hold the packaged files"
     [ -f "$shortcut" ] || [ -f "$user_shortcut" ] || fail "no Start-menu entry «Твирдекс»"
     entry=$(reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' |
                 awk -v RS= '/"DisplayName"="Твирдекс"/')

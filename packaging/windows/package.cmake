@@ -182,12 +182,14 @@ set(at_source_time ${CMAKE_COMMAND} -E env --unset=LD_PRELOAD --unset=FAKETIME T
 execute_process(COMMAND ${at_source_time} ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 # The Bulgarian texts, in the database's Cyrillic code page: the program's name in the list of
-# installed programs and on the Start menu, and the refusal to replace a newer version.
+# installed programs and on the Start menu, the refusal to replace a newer version, and the one
+# to install over the installer's copy.
 file(WRITE ${OUT_DIR}/_ForceCodepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
 set(bulgarian
   "UPDATE `Property` SET `Value` = 'Твирдекс' WHERE `Property` = 'ProductName'"
   "UPDATE `Shortcut` SET `Name` = 'Твирдекс' WHERE `Shortcut` = 'StartMenu'"
-  "UPDATE `LaunchCondition` SET `Description` = 'По-нова версия на Твирдекс вече е инсталирана.' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'")
+  "UPDATE `LaunchCondition` SET `Description` = 'По-нова версия на Твирдекс вече е инсталирана.' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'"
+  "UPDATE `LaunchCondition` SET `Description` = 'Твирдекс вече е инсталиран с инсталатора (.exe). Премахнете го от „Приложения“ (или с \"C:\\Program Files\\Tvirdex\\Uninstall.exe\" /S) и инсталирайте MSI пакета отново.' WHERE `Condition` = 'Installed OR NOT TVIRDEX_EXE_COPY'")
 execute_process(COMMAND ${at_source_time} ${MSIBUILD} ${NAME}.msi -i _ForceCodepage.idt
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 foreach(query IN LISTS bulgarian)
