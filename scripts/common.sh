@@ -18,7 +18,14 @@ windows_test_packages=(wine wine64 python3-pefile xvfb xauth xdotool x11-utils i
 
 # Runs a command as root: directly when we are root, else through sudo.
 as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "$(basename "$0"): '$*' needs root, and there is no sudo: run this as root" >&2
+        return 1
+    fi
 }
 
 # Installs the Debian packages that are not installed yet; does nothing when all are there.
