@@ -23,6 +23,9 @@ class MineralCatalogue
 {
 public:
     static constexpr int count = 10;
+    // Every photo's file size in bytes, inclusive; resources/scenes/make-photos reads these two.
+    static constexpr int photoMinBytes = 2456;
+    static constexpr int photoMaxBytes = 4286;
 
     static const MineralCatalogue &instance();
 

@@ -69,7 +69,8 @@ private slots:
         QFile file(e.photo);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(e.photo));
         const QByteArray bytes = file.readAll();
-        QVERIFY2(bytes.size() >= 2456 && bytes.size() <= 4286,
+        QVERIFY2(bytes.size() >= MineralCatalogue::photoMinBytes
+                && bytes.size() <= MineralCatalogue::photoMaxBytes,
             qPrintable(QString::number(bytes.size())));
         const JpegFrame f = readJpegFrame(bytes);
         QVERIFY(f.jfif);
