@@ -189,7 +189,7 @@ set(bulgarian
   "UPDATE `Property` SET `Value` = 'Твирдекс' WHERE `Property` = 'ProductName'"
   "UPDATE `Shortcut` SET `Name` = 'Твирдекс' WHERE `Shortcut` = 'StartMenu'"
   "UPDATE `LaunchCondition` SET `Description` = 'По-нова версия на Твирдекс вече е инсталирана.' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'"
-  "UPDATE `LaunchCondition` SET `Description` = 'Твирдекс вече е инсталиран с инсталатора (.exe). Премахнете го от „Приложения“ (или с \"C:\\Program Files\\Tvirdex\\Uninstall.exe\" /S) и инсталирайте MSI пакета отново.' WHERE `Condition` = 'Installed OR NOT TVIRDEX_EXE_COPY'")
+  "UPDATE `LaunchCondition` SET `Description` = 'Твирдекс вече е инсталиран с инсталационната програма (.exe). Премахнете го от „Настройки“ > „Приложения“ (или с [TVIRDEX_EXE_COPY] /S) и след това опитайте отново да инсталирате MSI пакета.' WHERE `Condition` = 'Installed OR NOT TVIRDEX_EXE_COPY'")
 execute_process(COMMAND ${at_source_time} ${MSIBUILD} ${NAME}.msi -i _ForceCodepage.idt
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 foreach(query IN LISTS bulgarian)
