@@ -175,9 +175,10 @@ get_filename_component(wxs_dir ${WXS} DIRECTORY)
 configure_file(${WXS} ${wxs_dir}/tvirdex-files.wxs @ONLY)
 configure_file(${SOURCE_DIR}/resources/icons/tvirdex.ico ${OUT_DIR}/tvirdex.ico COPYONLY)
 # wixl and msibuild write the clock's time into the summary and know no SOURCE_DATE_EPOCH: they
-# run with the clock stopped at the source's time (and no faketime of a caller's around it).
+# run with the clock stopped at the source's time (and no faketime of a caller's around it). The
+# files keep their real times, which the cabinet records (msitools 0.106): NO_FAKE_STAT.
 string(TIMESTAMP frozen "%Y-%m-%d %H:%M:%S" UTC)
-set(at_source_time ${CMAKE_COMMAND} -E env --unset=LD_PRELOAD --unset=FAKETIME TZ=UTC
+set(at_source_time ${CMAKE_COMMAND} -E env --unset=LD_PRELOAD --unset=FAKETIME TZ=UTC NO_FAKE_STAT=1
                    ${FAKETIME} "${frozen}")
 execute_process(COMMAND ${at_source_time} ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
