@@ -21,7 +21,7 @@ source "$(dirname "$0")/x_window.sh"
 if [ -z "${TVIRDEX_ON_XVFB:-}" ]; then
     command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed"; exit 77; }
     # A screen as a classroom PC's: 96 dpi.
-    TVIRDEX_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+    TVIRDEX_ON_XVFB=1 exec xvfb-run -a -s "$xvfb_screen" "$0" "$@"
 fi
 # Not built yet: a skip that says why (CI, which builds it first, fails on any skip).
 [ -f "$artifact" ] || { echo "SKIP: $artifact is missing; scripts/build-windows makes it"; exit 77; }

@@ -14,8 +14,9 @@ int main(int argc, char *argv[])
     // have a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("Tvirdex: no display found (DISPLAY is not set); on a machine without a screen "
-                   "run it as: xvfb-run -s '-screen 0 1024x768x24' Tvirdex\n",
+        std::fputs("Tvirdex: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); on a "
+                   "machine without a screen run it as: xvfb-run -s '-screen 0 1024x768x24' "
+                   "Tvirdex\n",
             stderr);
         return 2;
     }
