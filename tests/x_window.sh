@@ -7,7 +7,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_screen.sh"
 dpi=${dpi:-96}
 if [ -n "${SWAYSOCK:-}" ]; then display_kind=wayland; else display_kind=x11; fi
-# On Wayland the input is the keyboard's (wtype): the headless compositor has no pointer device.
 # at X: X scaled to the screen's dpi.
 at() { echo $(($1 * dpi / 96)); }
 
@@ -68,6 +67,7 @@ find_window() {
         # A window may be replaced while it is first shown (Wine does so at times): take one
         # that is still there once it has been painted and its picture has settled.
         settled_window_picture "$deadline" "$wid" || continue
+        rm -f "$settled"
         name=$(xdotool getwindowname "$wid" 2>/dev/null) && info=$(xwininfo -id "$wid" 2>/dev/null) &&
             break
     done
@@ -83,8 +83,10 @@ find_window() {
     [ "$width" = "$(at 514)" ] && [ "$height" = "$(at 414)" ] ||
         fail "client area is ${width}x${height}, not $(at 514)x$(at 414)"
     echo "window $wid ($display_kind): ${width}x${height} at $x0,$y0, title '$name'"
-    [ "$display_kind" = x11 ] || settled_window_picture $((SECONDS + 20)) ||
-        fail "the window's picture did not settle"
+    if [ "$display_kind" = wayland ]; then
+        settled_window_picture $((SECONDS + 20)) || fail "the window's picture did not settle"
+        rm -f "$settled"
+    fi
 }
 
 # screenshot FILE: the whole screen.
@@ -107,17 +109,16 @@ client_picture() {
 settled_window_picture() {
     local deadline=$1 previous
     settled=$(mktemp --suffix=.png) previous=$(mktemp --suffix=.png)
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        client_picture "$previous" "${2:-}" 2>/dev/null || { rm -f "$previous"; return 1; }
+    while [ "$SECONDS" -lt "$deadline" ] && client_picture "$previous" "${2:-}" 2>/dev/null; do
         sleep 0.05
-        client_picture "$settled" "${2:-}" 2>/dev/null || { rm -f "$previous"; return 1; }
+        client_picture "$settled" "${2:-}" 2>/dev/null || break
         if [ "$(convert "$settled" -format '%k' info:)" -gt 1 ] &&
             [ "$(compare -metric AE "$previous" "$settled" null: 2>&1)" = 0 ]; then
             rm -f "$previous"
             return 0
         fi
     done
-    rm -f "$previous"
+    rm -f "$previous" "$settled"
     return 1
 }
 
@@ -138,6 +139,7 @@ changed_since() {
     done
     rm -f "$1" "$after"
     settled_window_picture "$deadline" || fail "the window did not settle after $2"
+    rm -f "$settled"
 }
 
 # click X Y: a real click at a point of the client area, once the window has taken it.
@@ -150,6 +152,7 @@ click() {
 }
 
 # keys KEY...: real key presses (X keysym names) to the focused window, once it has taken them.
+# On Wayland they are the only input: the headless compositor has no pointer device.
 keys() {
     local before
     before=$(mktemp --suffix=.png)
