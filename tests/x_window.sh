@@ -80,13 +80,24 @@ find_window() {
     else
         [ "$shell" = xdg_shell ] || fail "the window is a '$shell' one, not a native Wayland (xdg_shell) one"
     fi
+    if [ "$display_kind" = wayland ]; then
+        # sway may still add the title bar and move the client area after it first shows it: the
+        # place and size must be the same after the picture has settled as before.
+        local place=
+        deadline=$((SECONDS + 20))
+        until [ "$place" = "$x0,$y0,$width,$height" ]; do
+            [ "$SECONDS" -lt "$deadline" ] || fail "the window did not settle in its place"
+            place=$x0,$y0,$width,$height
+            settled_window_picture "$deadline" || fail "the window's picture did not settle"
+            rm -f "$settled"
+            info=$(sway_window)
+            x0=$(jq '.rect.x + .window_rect.x' <<<"$info") y0=$(jq '.rect.y + .window_rect.y' <<<"$info")
+            width=$(jq '.window_rect.width' <<<"$info") height=$(jq '.window_rect.height' <<<"$info")
+        done
+    fi
     [ "$width" = "$(at 514)" ] && [ "$height" = "$(at 414)" ] ||
         fail "client area is ${width}x${height}, not $(at 514)x$(at 414)"
     echo "window $wid ($display_kind): ${width}x${height} at $x0,$y0, title '$name'"
-    if [ "$display_kind" = wayland ]; then
-        settled_window_picture $((SECONDS + 20)) || fail "the window's picture did not settle"
-        rm -f "$settled"
-    fi
 }
 
 # screenshot FILE: the whole screen.
