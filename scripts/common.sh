@@ -7,7 +7,7 @@ root_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation2)
 test_packages=(xvfb xauth dbus-daemon binutils xdotool x11-utils imagemagick openbox wmctrl
                desktop-file-utils appstream dpkg-dev file strace fonts-dejavu-core
-               qt6-gtk-platformtheme)
+               qt6-gtk-platformtheme qt6-wayland sway grim wtype jq)
 # The Debian package, built the Debian way, and the tools that check it.
 deb_packages=(build-essential debhelper dpkg-dev lintian diffoscope-minimal faketime)
 # The Windows build (MinGW-w64, Qt's source, the installer and MSI makers) and its tests under Wine.

@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
-# The real program in environments a school PC may give it. Usage: gui_environment.sh CHECK EXE OUT
+# The real program in environments a school PC may give it.
+# Usage: gui_environment.sh CHECK EXE OUT TITLE
 set -euo pipefail
-check=$1 exe=$2 out=$3
+check=$1 exe=$2 out=$3 title=$4
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=xvfb_screen.sh
+source "$here/xvfb_screen.sh"
 
-# Starts the program on its own X server and saves a picture of its window to $1.
+# Starts the program on its own X server and saves a picture of its window to $1, once it has
+# been painted and has settled.
 screenshot_window() {
-    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh -c '
-        "$1" & pid=$!
-        wid=$(timeout 20 xdotool search --sync --onlyvisible --class Tvirdex | head -n 1)
-        [ -n "$wid" ] || exit 3
-        sleep 0.5
-        import -window "$wid" "$2"
-        kill $pid' sh "$exe" "$1"
+    xvfb-run -a -s "$xvfb_screen" bash -c '
+        set -euo pipefail
+        fail() { echo "FAIL: $*" >&2; exit 1; }
+        source "$1/x_window.sh"
+        title=$3
+        "$2" & app=$!
+        trap "kill \$app 2>/dev/null || true" EXIT
+        find_window 20 --class Tvirdex
+        settled_window_picture $((SECONDS + 20)) || fail "the window did not settle"
+        mv "$settled" "$4"' bash "$here" "$exe" "$title" "$1"
 }
 
 case $check in
@@ -52,7 +59,7 @@ no-files)
     # Over a whole scripted play it writes no file of its own and opens no network socket.
     log="$out/env-strace.log"
     TVIRDEX_WRAP="strace -f -qq -o $log -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,symlink,truncate,socket,connect,bind" \
-        xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$here/gui_play.sh" "$exe" "$out" "$4"
+        xvfb-run -a -s "$xvfb_screen" "$here/gui_play.sh" "$exe" "$out" "$title"
     # Writes the platform makes are named here: the null device, Qt's runtime directory and
     # fontconfig's cache. Anything else that opens for writing or changes the file system fails.
     writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(|mkdir|rename|unlink|link\(|truncate' "$log" |

@@ -2,9 +2,11 @@
 # of 96 dpi (re-executing it under xvfb-run), in a fresh 64-bit Wine prefix that reports
 # Windows 10, with a window manager; removes it all on exit.
 # shellcheck shell=bash
+# shellcheck source=xvfb_screen.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_screen.sh"
 if [ -z "${TVIRDEX_ON_XVFB:-}" ]; then
     command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed"; exit 77; }
-    TVIRDEX_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+    TVIRDEX_ON_XVFB=1 exec xvfb-run -a -s "$xvfb_screen" "$0" "$@"
 fi
 
 prefix=$(mktemp -d)
