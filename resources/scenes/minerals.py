@@ -59,6 +59,17 @@ def _add(n, a, b):
     return s
 
 
+def _sheet(name, quad, mat):
+    import bmesh
+    bm = bmesh.new()
+    bm.faces.new([bm.verts.new(v) for v in quad])
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
+    obj = S.link(bpy.data.objects.new(name, me))
+    return S.assign(obj, mat)
+
+
 def axis_z(n):
     return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
 
@@ -99,13 +110,17 @@ def talc():
     height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
     b = n.bump(height, 0.45, 0.05)
     rv = n.noise(2.5, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.28, 0.6)
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.2, 0.5)
     p = n.principled(Base_Color=color, Subsurface=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
                      Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.45,
                      Sheen=0.4, Sheen_Tint=0.3, Clearcoat=0.12, Clearcoat_Roughness=0.3,
                      Normal=b)
     mat = n.surface(p)
     lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28)
+    # Foliation: a displacement squeezed across the layers into thin ridges.
+    layer = S.displace(lump, 'CLOUDS', 0.5, 0.1, 3, (3, 1, 2))
+    layer.texture_coords_object.scale = (4.0, 4.0, 0.22)
+    layer.texture_coords_object.rotation_euler = (math.radians(8), 0, 0)
     tilt(lump, 4, -3, 18)
     S.settle(lump, 0.1)
 
@@ -121,15 +136,22 @@ def gypsum():
 
     def density(n):
         z = axis_z(n)
-        return n.maprange(z, 0.0, 1.6, 1.2, 0.06)
+        return n.maprange(z, 0.0, 1.6, 1.4, 0.15)
 
+    parting = S.Nodes('parting')
+    mix = parting.node('ShaderNodeMixShader', Fac=0.3)
+    parting.link(parting.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
+    parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.18,
+                              Color=(0.95, 0.93, 0.88)).outputs[0], mix.inputs[2])
+    parting = parting.surface(mix)
     mat = clear_crystal('selenite', 1.523, tint=(0.98, 0.97, 0.94), rough=(0.03, 0.22),
-                        rough_scale=2.0, absorb=((0.93, 0.86, 0.72), 0.25),
+                        rough_scale=2.0, absorb=((0.93, 0.86, 0.72), 0.3),
                         scatter=((0.85, 0.8, 0.72), density),
                         bump=striations(10.0, 0.12, True))
-    blades = [((-0.9, 0.3), (6, -14, 12), 1.7, 0.42, 4.3),
-              ((0.7, 0.5), (-4, 18, -20), 1.4, 0.36, 3.5),
-              ((0.1, 1.1), (-12, 4, 40), 1.1, 0.3, 2.7)]
+    blades = [((-0.8, 0.3), (6, -14, 12), 1.7, 0.6, 4.1),
+              ((0.8, 0.4), (-4, 20, -24), 1.4, 0.5, 3.4),
+              ((0.1, 1.2), (-14, 4, 40), 1.1, 0.45, 2.7),
+              ((-1.9, 0.9), (-6, -38, 70), 0.8, 0.35, 1.8)]
     rng = random.Random(22)
     for i, (loc, rot, w, t, h) in enumerate(blades):
         pts = []
@@ -145,6 +167,14 @@ def gypsum():
         b = S.hull('blade%d' % i, pts)
         S.bevel(b, 0.03, 2)
         S.assign(b, mat)
+        # The perfect cleavage along the broad face: thin partings inside
+        # that catch the light with a pearly sheen.
+        for k, fy in enumerate((-0.18, 0.22)):
+            q = [Vector((-w * 0.42, fy * t, -0.3)), Vector((w * 0.4, fy * t, -0.3)),
+                 Vector((w * 0.34, fy * t, h * (0.55 + 0.2 * k))),
+                 Vector((-w * 0.3, fy * t, h * (0.45 + 0.15 * k)))]
+            part = _sheet('parting%d%d' % (i, k), q, parting)
+            part.parent = b
         S.place(b, (loc[0], loc[1], 0), rot)
         S.perch(b, 0.6)
 
@@ -162,7 +192,7 @@ def calcite():
     card_mat = card_mat.surface(card_mat.principled(Base_Color=c, Roughness=0.7, Specular=0.3))
     bpy.ops.mesh.primitive_cube_add(size=1)
     card = bpy.context.object
-    card.scale = (8.6, 5.4, 0.04)
+    card.scale = (9.4, 6.4, 0.04)
     card.location = (0, 0.4, 0.02)
     card.rotation_euler = (0, 0, math.radians(-4))
     S.assign(card, card_mat)
@@ -171,18 +201,18 @@ def calcite():
     # Edge vectors of the rhombohedron: 101.9 degrees between each pair.
     ct = math.sqrt((2 * math.cos(math.radians(101.9)) + 1) / 3)
     st = math.sqrt(1 - ct * ct)
-    edge = 3.3
+    edge = 4.4
     # Cleavage pieces keep the angles but not equal edges: this one is
     # longer than it is thick.
     e = [Vector((st * math.cos(a), st * math.sin(a), ct)) * length
-         for a, length in ((0, edge), (2 * math.pi / 3, edge * 0.8), (4 * math.pi / 3, 2.1))]
+         for a, length in ((0, edge), (2 * math.pi / 3, edge * 0.85), (4 * math.pi / 3, 2.7))]
     optic = Vector((0, 0, 1))
     # Lie it on the face spanned by e0, e1.
     normal = e[0].cross(e[1]).normalized()
     if normal.dot(e[2]) > 0:
         normal = -normal
     rot = normal.rotation_difference(Vector((0, 0, -1))).to_matrix()
-    rot = Matrix.Rotation(math.radians(70), 3, "Z") @ rot
+    rot = Matrix.Rotation(math.radians(62), 3, "Z") @ rot
     corners = []
     for i in (0, 1):
         for j in (0, 1):
@@ -241,7 +271,7 @@ def calcite():
         cu = bpy.data.curves.new(name, 'FONT')
         cu.body = 'КОТКА'
         cu.font = font
-        cu.size = 1.25
+        cu.size = 1.4
         cu.align_x = 'CENTER'
         cu.align_y = 'CENTER'
         cu.space_character = 1.05
@@ -278,8 +308,8 @@ def fluorite():
         d = n.math('MAXIMUM', n.math('MAXIMUM', ax[0], ax[1]), ax[2])
         wob = n.noise(3.0, 2, 0.5)
         d2 = n.math('ADD', d, n.math('MULTIPLY', wob.outputs['Fac'], 0.08))
-        r = n.ramp(d2, [(0.45, (0.25, 0, 0, 1)), (0.55, (2.6, 0, 0, 1)), (0.7, (2.6, 0, 0, 1)),
-                        (0.76, (0.5, 0, 0, 1)), (0.86, (0.5, 0, 0, 1)), (0.9, (1.8, 0, 0, 1))])
+        r = n.ramp(d2, [(0.45, (0.15, 0, 0, 1)), (0.55, (1.7, 0, 0, 1)), (0.68, (1.7, 0, 0, 1)),
+                        (0.74, (0.3, 0, 0, 1)), (0.86, (0.3, 0, 0, 1)), (0.9, (1.2, 0, 0, 1))])
         r.color_ramp.interpolation = 'LINEAR'
         return n.node('ShaderNodeSeparateRGB', Image=r.outputs[0]).outputs['R']
 
@@ -310,15 +340,15 @@ def apatite():
                          (0.72, 0.7, 0.66), rough=0.6, grain=40.0, bump=0.25)
     S.rock('matrix', (3.9, 2.5, 0.9), 51, rockm, (0.0, 0.5, 0.5))
     mat = clear_crystal('apatite', 1.634, tint=(0.9, 0.98, 0.96), rough=(0.04, 0.3),
-                        rough_scale=2.0, absorb=((0.25, 0.72, 0.62), 1.6),
+                        rough_scale=2.0, absorb=((0.22, 0.7, 0.6), 1.5),
                         scatter=((0.8, 0.95, 0.92), lambda n: n.maprange(
                             n.noise(2.2, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.1, 1.6)),
                         bump=striations(14.0, 0.12, True))
-    p = S.prism('apatite', 0.68, 4.2, 6, rng=random.Random(5), jitter=0.04,
+    p = S.prism('apatite', 0.7, 4.4, 6, rng=random.Random(5), jitter=0.04,
                 base_z=-0.1, cap=(0.22, 0.62))
     S.bevel(p, 0.025, 2)
     S.assign(p, mat)
-    S.place(p, (1.9, 0.3, 0), (0, -84, 28))
+    S.place(p, (-0.3, 0.9, 0), (0, -72, 108))
     S.perch(p, 0.45)
 
 
@@ -334,42 +364,46 @@ def orthoclase():
     perth = n.mapped(scale=(0.5, 9.0, 2.0), rotation=(0, 0, math.radians(8)))
     st = n.noise(1.0, 4, 0.6, vector=perth, distortion=0.5)
     mott = n.noise(2.0, 4, 0.6)
-    base = n.ramp(mott.outputs['Fac'], [(0.3, (0.42, 0.16, 0.10)), (0.7, (0.6, 0.27, 0.17))])
-    pale = n.math('GREATER_THAN', st.outputs['Fac'], 0.62)
-    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.55),
-                   Color1=base.outputs[0], Color2=(0.7, 0.5, 0.4))
+    base = n.ramp(mott.outputs['Fac'], [(0.25, (0.48, 0.22, 0.14)), (0.5, (0.62, 0.31, 0.2)),
+                                        (0.75, (0.72, 0.42, 0.3))])
+    pale = n.math('GREATER_THAN', st.outputs['Fac'], 0.6)
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.6),
+                   Color1=base.outputs[0], Color2=(0.8, 0.66, 0.56))
+    # Iron stain in the hollows and along old fractures.
+    stain = n.noise(4.5, 5, 0.65)
+    smask = n.maprange(stain.outputs['Fac'], 0.6, 0.72, 0.0, 0.45)
+    color = n.node('ShaderNodeMixRGB', Fac=smask, Color1=color.outputs[0],
+                   Color2=(0.2, 0.09, 0.04))
     rv = n.noise(2.2, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.22, 0.62)
+    r = n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.12, 0.45)
     height = n.math('ADD', n.noise(7.0, 4, 0.55).outputs['Fac'],
                     n.math('MULTIPLY', st.outputs['Fac'], 0.6))
     b = n.bump(height, 0.22, 0.03)
-    p = n.principled(Base_Color=color, Subsurface=0.35, Subsurface_Color=(0.8, 0.5, 0.4),
-                     Subsurface_Radius=(0.12, 0.05, 0.035), Roughness=r, Specular=0.42,
+    p = n.principled(Base_Color=color, Subsurface=0.12, Subsurface_Color=(0.7, 0.4, 0.3),
+                     Subsurface_Radius=(0.06, 0.025, 0.018), Roughness=r, Specular=0.5,
                      Normal=b)
     mat = n.surface(p)
+    # Two blocks give the step left where a slab broke away along the two
+    # cleavages at right angles, the mark of orthoclase.
+    outline = ((1.75, 0.6), (1.3, 1.1), (-1.3, 1.1), (-1.75, 0.6),
+               (-1.75, -0.6), (-1.3, -1.1), (1.3, -1.1), (1.75, -0.6))
     pts = []
-    for x, y in ((1.5, 0.55), (1.1, 1.0), (-1.1, 1.0), (-1.5, 0.55),
-                 (-1.5, -0.55), (-1.1, -1.0), (1.1, -1.0), (1.5, -0.55)):
-        pts.append(Vector((x, y, -0.4)))
-        pts.append(Vector((x, y, 2.1 + 0.38 * x)))
-    pts.append(Vector((0.2, 0, 2.95)))
-    crystal = S.hull('orthoclase', pts)
-    # The broken corner: two cleavage planes at right angles.
-    bpy.ops.mesh.primitive_cube_add(size=1)
-    cut = bpy.context.object
-    cut.scale = (1.7, 3.0, 2.1)
-    cut.location = (1.2, 0.0, 2.95)
-    cut.rotation_euler = (math.radians(2), math.radians(-3), 0)
-    cut.hide_render = True
-    cut.parent = crystal
-    m = crystal.modifiers.new('cleavage', 'BOOLEAN')
-    m.operation = 'DIFFERENCE'
-    m.solver = 'EXACT'
-    m.object = cut
-    S.bevel(crystal, 0.03, 2, 30)
-    S.assign(crystal, mat)
-    S.place(crystal, (0.0, 0.5, 0), (4, -5, -26))
-    S.perch(crystal, 0.55)
+    for x, y in outline:
+        pts.append(Vector((x, y, -0.5)))
+        pts.append(Vector((x, y, 1.15 + 0.3 * x)))
+    lower = S.hull('orthoclase', pts)
+    pts = []
+    for x, y in outline:
+        x, y = min(x, 0.35), max(y, -0.25)
+        pts.append(Vector((x, y, 0.5)))
+        pts.append(Vector((x, y, 1.9 + 0.3 * x)))
+    upper = S.hull('orthoclase_step', pts)
+    for part in (lower, upper):
+        S.bevel(part, 0.03, 2, 30)
+        S.assign(part, mat)
+    upper.parent = lower
+    S.place(lower, (0.0, 0.5, 0), (4, -5, -26))
+    S.perch(lower, 0.55)
 
 
 # ------------------------------------------------------------------ quartz
@@ -416,13 +450,25 @@ def topaz():
     """A golden-sherry topaz prism: a lozenge-shaped section of eight faces,
     deep lengthwise striations, a wedge-shaped tip, and a flat base where it
     broke along its basal cleavage."""
+    def lengthwise(n):
+        wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=2.4, Distortion=2.5,
+                      Detail=2.0)
+        wave.wave_type = 'BANDS'
+        wave.bands_direction = 'X'
+        wave2 = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=3.1, Distortion=2.0,
+                       Detail=2.0)
+        wave2.wave_type = 'BANDS'
+        wave2.bands_direction = 'Y'
+        h = n.math('ADD', wave.outputs['Fac'], wave2.outputs['Fac'])
+        return n.bump(h, 0.3, 0.01)
+
     rockm = S.grain_rock('topaz_host', (0.42, 0.4, 0.37), (0.22, 0.21, 0.2),
                          (0.6, 0.58, 0.54), rough=0.8, grain=45.0)
     S.rock('host', (3.2, 2.3, 0.7), 81, rockm, (0.0, 0.7, 0.35))
     mat = clear_crystal('topaz', 1.62, tint=(1.0, 0.98, 0.94), rough=(0.0, 0.05),
-                        rough_scale=2.0, absorb=((0.93, 0.6, 0.22), 0.9),
+                        rough_scale=2.0, absorb=((0.95, 0.72, 0.32), 0.8),
                         scatter=((0.95, 0.9, 0.8), 0.05),
-                        bump=striations(22.0, 0.35, True))
+                        bump=lengthwise)
     radii = [1.0, 0.78, 0.6, 0.78, 1.0, 0.78, 0.6, 0.78]
     pts = []
     length = 3.9
@@ -487,7 +533,7 @@ def diamond():
                         (0.2, 0.22, 0.2), rough=0.75, grain=50.0,
                         spots=(6.0, 0.12, (0.36, 0.34, 0.24)))
     S.rock('kimberlite', (3.4, 2.5, 1.2), 101, kimb, (0.0, 0.8, 0.65))
-    h = 1.0
+    h = 1.1
     pts = [Vector(v) * h for v in ((1, 0, 0), (-1, 0, 0), (0, 1, 0), (0, -1, 0),
                                    (0, 0, 1), (0, 0, -1))]
     d = S.hull('diamond', pts)
@@ -507,10 +553,11 @@ def diamond():
         pit = n.math('LESS_THAN', v.outputs['Distance'], 0.12)
         return n.bump(pit, 0.25, 0.01)
 
-    mat = clear_crystal('diamond', 2.417, tint=(0.98, 0.97, 0.93), rough=(0.06, 0.3),
-                        rough_scale=6.0, absorb=((0.95, 0.92, 0.78), 0.4), bump=trigons)
+    mat = clear_crystal('diamond', 2.417, tint=(0.98, 0.97, 0.93), rough=(0.12, 0.38),
+                        rough_scale=6.0, absorb=((0.95, 0.92, 0.8), 0.3),
+                        scatter=((0.95, 0.95, 0.92), 1.2), bump=trigons)
     S.assign(d, mat)
-    S.place(d, (0.2, 0.55, 0), (30, 20, 35))
+    S.place(d, (0.2, 0.55, 0), (22, 30, 20))
     S.perch(d, 0.55)
 
 
