@@ -100,26 +100,26 @@ def talc():
     layers = n.mapped(scale=(0.9, 0.9, 14.0), rotation=(math.radians(12), 0, 0))
     fol = n.noise(1.0, 6, 0.6, vector=layers, distortion=0.6)
     patches = n.noise(1.2, 4, 0.55)
-    col = n.ramp(patches.outputs['Fac'], [(0.32, (0.34, 0.40, 0.31)),
-                                          (0.5, (0.47, 0.55, 0.42)),
-                                          (0.7, (0.62, 0.67, 0.56))])
-    streak = n.ramp(fol.outputs['Fac'], [(0.35, (0.55, 0.58, 0.5)), (0.65, (0.85, 0.86, 0.8))])
-    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=0.6,
+    col = n.ramp(patches.outputs['Fac'], [(0.32, (0.2, 0.26, 0.19)),
+                                          (0.5, (0.33, 0.42, 0.3)),
+                                          (0.7, (0.5, 0.56, 0.45))])
+    streak = n.ramp(fol.outputs['Fac'], [(0.35, (0.45, 0.48, 0.42)), (0.65, (0.95, 0.95, 0.9))])
+    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=0.75,
                    Color1=col.outputs[0], Color2=streak.outputs[0])
     flakes = n.node('ShaderNodeTexVoronoi', Vector=n.mapped(scale=(1, 1, 4)), Scale=9.0)
     height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
-    b = n.bump(height, 0.45, 0.05)
+    b = n.bump(height, 0.6, 0.05)
     rv = n.noise(2.5, 3, 0.5)
     r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.2, 0.5)
     p = n.principled(Base_Color=color, Subsurface=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
                      Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.45,
-                     Sheen=0.4, Sheen_Tint=0.3, Clearcoat=0.12, Clearcoat_Roughness=0.3,
+                     Sheen=0.5, Sheen_Tint=0.3, Clearcoat=0.3, Clearcoat_Roughness=0.22,
                      Normal=b)
     mat = n.surface(p)
     lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28)
     # Foliation: a displacement squeezed across the layers into thin ridges.
-    layer = S.displace(lump, 'CLOUDS', 0.5, 0.1, 3, (3, 1, 2))
-    layer.texture_coords_object.scale = (4.0, 4.0, 0.22)
+    layer = S.displace(lump, 'CLOUDS', 0.5, 0.12, 3, (3, 1, 2))
+    layer.texture_coords_object.scale = (4.0, 4.0, 0.15)
     layer.texture_coords_object.rotation_euler = (math.radians(8), 0, 0)
     tilt(lump, 4, -3, 18)
     S.settle(lump, 0.1)
@@ -136,7 +136,7 @@ def gypsum():
 
     def density(n):
         z = axis_z(n)
-        return n.maprange(z, 0.0, 1.6, 1.4, 0.15)
+        return n.maprange(z, -0.2, 1.2, 1.2, 0.02)
 
     parting = S.Nodes('parting')
     mix = parting.node('ShaderNodeMixShader', Fac=0.3)
@@ -144,14 +144,14 @@ def gypsum():
     parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.18,
                               Color=(0.95, 0.93, 0.88)).outputs[0], mix.inputs[2])
     parting = parting.surface(mix)
-    mat = clear_crystal('selenite', 1.523, tint=(0.98, 0.97, 0.94), rough=(0.03, 0.22),
+    mat = clear_crystal('selenite', 1.523, tint=(0.98, 0.97, 0.94), rough=(0.01, 0.12),
                         rough_scale=2.0, absorb=((0.93, 0.86, 0.72), 0.3),
                         scatter=((0.85, 0.8, 0.72), density),
                         bump=striations(10.0, 0.12, True))
-    blades = [((-0.8, 0.3), (6, -14, 12), 1.7, 0.6, 4.1),
-              ((0.8, 0.4), (-4, 20, -24), 1.4, 0.5, 3.4),
-              ((0.1, 1.2), (-14, 4, 40), 1.1, 0.45, 2.7),
-              ((-1.9, 0.9), (-6, -38, 70), 0.8, 0.35, 1.8)]
+    blades = [((-0.8, 0.3), (6, -14, 12), 1.7, 0.5, 4.1),
+              ((0.8, 0.4), (-4, 20, -24), 1.4, 0.42, 3.4),
+              ((0.1, 1.2), (-14, 4, 40), 1.1, 0.38, 2.7),
+              ((-1.9, 0.9), (-6, -38, 70), 0.8, 0.3, 1.8)]
     rng = random.Random(22)
     for i, (loc, rot, w, t, h) in enumerate(blades):
         pts = []
@@ -460,13 +460,13 @@ def topaz():
         wave2.wave_type = 'BANDS'
         wave2.bands_direction = 'Y'
         h = n.math('ADD', wave.outputs['Fac'], wave2.outputs['Fac'])
-        return n.bump(h, 0.3, 0.01)
+        return n.bump(h, 0.55, 0.012)
 
     rockm = S.grain_rock('topaz_host', (0.42, 0.4, 0.37), (0.22, 0.21, 0.2),
                          (0.6, 0.58, 0.54), rough=0.8, grain=45.0)
     S.rock('host', (3.2, 2.3, 0.7), 81, rockm, (0.0, 0.7, 0.35))
     mat = clear_crystal('topaz', 1.62, tint=(1.0, 0.98, 0.94), rough=(0.0, 0.05),
-                        rough_scale=2.0, absorb=((0.95, 0.72, 0.32), 0.8),
+                        rough_scale=2.0, absorb=((0.93, 0.62, 0.26), 1.2),
                         scatter=((0.95, 0.9, 0.8), 0.05),
                         bump=lengthwise)
     radii = [1.0, 0.78, 0.6, 0.78, 1.0, 0.78, 0.6, 0.78]
@@ -478,8 +478,8 @@ def topaz():
         pts.append(Vector((x, y, 0.0)))
         pts.append(Vector((x, y, length)))
     # The wedge: a ridge along the long diagonal, with small faces at its ends.
-    pts += [Vector((0.42, 0, length + 0.75)), Vector((-0.42, 0, length + 0.75)),
-            Vector((0.8, 0, length + 0.35)), Vector((-0.8, 0, length + 0.35))]
+    pts += [Vector((0.5, 0, length + 0.95)), Vector((-0.5, 0, length + 0.95)),
+            Vector((0.88, 0, length + 0.3)), Vector((-0.88, 0, length + 0.3))]
     t = S.hull('topaz', pts)
     S.bevel(t, 0.015, 1)
     S.assign(t, mat)
@@ -497,31 +497,39 @@ def corundum():
     S.rock('marble', (4.0, 2.7, 1.0), 91, marble, (0.0, 0.6, 0.6))
     n = S.Nodes('ruby')
     z = axis_z(n)
-    wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=1.6, Distortion=4.0, Detail=4.0,
-                  **{'Detail Scale': 1.5})
+    wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=1.8, Distortion=5.0, Detail=3.0,
+                  **{'Detail Scale': 1.0})
     wave.wave_type = 'BANDS'
     wave.bands_direction = 'Z'
-    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.16, 0.008, 0.025)), (0.8, (0.3, 0.02, 0.05))])
+    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.1, 0.004, 0.025)), (0.5, (0.15, 0.008, 0.035)),
+                                        (0.8, (0.2, 0.02, 0.05))])
+    # Patches of the white marble still stuck to the crystal.
+    crust = n.noise(1.6, 5, 0.55)
+    cmask = n.maprange(crust.outputs['Fac'], 0.64, 0.7, 0.0, 1.0)
+    band = n.node('ShaderNodeMixRGB', Fac=cmask, Color1=band.outputs[0],
+                  Color2=(0.62, 0.58, 0.56))
     fine = n.noise(30.0, 3, 0.5)
     height = n.math('ADD', wave.outputs['Fac'], n.math('MULTIPLY', fine.outputs['Fac'], 0.4))
-    b = n.bump(height, 0.35, 0.03)
+    b = n.bump(height, 0.3, 0.03)
     rv = n.noise(2.0, 3, 0.55)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.2, 0.55)
-    p = n.principled(Base_Color=band, Subsurface=0.5, Subsurface_Color=(0.45, 0.015, 0.05),
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.14, 0.45)
+    r = n.math('MAXIMUM', r, n.math('MULTIPLY', cmask, 0.8))
+    p = n.principled(Base_Color=band, Subsurface=n.math('MULTIPLY', n.math('SUBTRACT', 1.0, cmask), 0.3),
+                     Subsurface_Color=(0.42, 0.015, 0.06),
                      Subsurface_Radius=(0.25, 0.01, 0.02), Roughness=r, Specular=0.65,
                      Normal=b)
     mat = n.surface(p)
     pts = []
-    rings = [(0.0, 0.62), (0.55, 0.82), (1.5, 0.95), (2.45, 0.84), (3.0, 0.6)]
+    rings = [(0.0, 0.7), (0.6, 0.95), (1.8, 1.08), (3.0, 0.97), (3.6, 0.72)]
     for zz, rr in rings:
         for i in range(6):
             a = 2 * math.pi * i / 6
-            pts.append(Vector((rr * math.cos(a), rr * math.sin(a), zz - 1.5)))
+            pts.append(Vector((rr * math.cos(a), rr * math.sin(a), zz - 1.8)))
     c = S.hull('corundum', pts)
-    S.bevel(c, 0.04, 2, 15)
+    S.bevel(c, 0.025, 2, 15)
     S.assign(c, mat)
-    S.place(c, (0.1, 0.5, 0), (70, 8, 22))
-    S.perch(c, 0.55)
+    S.place(c, (0.1, 0.5, 0), (8, 78, -28))
+    S.perch(c, 0.8)
 
 
 # ----------------------------------------------------------------- diamond
