@@ -100,9 +100,9 @@ def talc():
     layers = n.mapped(scale=(0.9, 0.9, 14.0), rotation=(math.radians(12), 0, 0))
     fol = n.noise(1.0, 6, 0.6, vector=layers, distortion=0.6)
     patches = n.noise(1.2, 4, 0.55)
-    col = n.ramp(patches.outputs['Fac'], [(0.32, (0.2, 0.26, 0.19)),
-                                          (0.5, (0.33, 0.42, 0.3)),
-                                          (0.7, (0.5, 0.56, 0.45))])
+    col = n.ramp(patches.outputs['Fac'], [(0.32, (0.22, 0.28, 0.2)),
+                                          (0.5, (0.36, 0.45, 0.32)),
+                                          (0.7, (0.55, 0.6, 0.5))])
     streak = n.ramp(fol.outputs['Fac'], [(0.35, (0.45, 0.48, 0.42)), (0.65, (0.95, 0.95, 0.9))])
     color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=0.75,
                    Color1=col.outputs[0], Color2=streak.outputs[0])
@@ -110,10 +110,11 @@ def talc():
     height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
     b = n.bump(height, 0.6, 0.05)
     rv = n.noise(2.5, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.2, 0.5)
-    p = n.principled(Base_Color=color, Subsurface=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
-                     Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.45,
-                     Sheen=0.5, Sheen_Tint=0.3, Clearcoat=0.3, Clearcoat_Roughness=0.22,
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.16, 0.42)
+    # Anisotropic highlights drawn out along the layers: the pearly sheen.
+    p = n.principled(Base_Color=color, Subsurface=0.6, Anisotropic=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
+                     Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.6,
+                     Sheen=0.2, Sheen_Tint=0.5, Clearcoat=0.15, Clearcoat_Roughness=0.25,
                      Normal=b)
     mat = n.surface(p)
     lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28)
@@ -121,7 +122,7 @@ def talc():
     layer = S.displace(lump, 'CLOUDS', 0.5, 0.12, 3, (3, 1, 2))
     layer.texture_coords_object.scale = (4.0, 4.0, 0.15)
     layer.texture_coords_object.rotation_euler = (math.radians(8), 0, 0)
-    tilt(lump, 4, -3, 18)
+    tilt(lump, 22, -6, 18)
     S.settle(lump, 0.1)
 
 
@@ -313,7 +314,7 @@ def fluorite():
         r.color_ramp.interpolation = 'LINEAR'
         return n.node('ShaderNodeSeparateRGB', Image=r.outputs[0]).outputs['R']
 
-    mat = clear_crystal('fluorite', 1.434, tint=(0.97, 0.95, 1.0), rough=(0.01, 0.14),
+    mat = clear_crystal('fluorite', 1.434, tint=(0.97, 0.95, 1.0), rough=(0.0, 0.3),
                         rough_scale=2.5, absorb=((0.52, 0.22, 0.78), zoning),
                         scatter=((0.9, 0.88, 0.95), 0.03),
                         bump=lambda n: n.bump(n.noise(6.0, 2, 0.5).outputs['Fac'], 0.06, 0.02))
@@ -348,8 +349,8 @@ def apatite():
                 base_z=-0.1, cap=(0.22, 0.62))
     S.bevel(p, 0.025, 2)
     S.assign(p, mat)
-    S.place(p, (-0.3, 0.9, 0), (0, -72, 108))
-    S.perch(p, 0.45)
+    S.place(p, (-0.6, 0.9, 0), (0, -62, 112))
+    S.perch(p, 0.55)
 
 
 # -------------------------------------------------------------- orthoclase
