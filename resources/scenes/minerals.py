@@ -416,13 +416,13 @@ def quartz():
                          (0.55, 0.52, 0.47), rough=0.85, grain=60.0)
     S.rock('host', (3.8, 2.6, 0.9), 71, rockm, (0.0, 0.6, 0.5))
     rng = random.Random(72)
-    spec = [((-0.1, 0.6), (8, -6, 10), 0.62, 3.7),
+    crystals = [((-0.1, 0.6), (8, -6, 10), 0.62, 3.7),
             ((-1.2, 0.4), (-10, -34, 0), 0.45, 2.6),
             ((1.0, 0.9), (-6, 30, 25), 0.5, 2.9),
             ((0.6, -0.3), (38, 18, 5), 0.33, 1.7),
             ((-0.8, 1.3), (-30, -12, 40), 0.38, 2.2),
             ((1.9, 0.3), (10, 55, 0), 0.3, 1.5)]
-    for i, (loc, rot, r, length) in enumerate(spec):
+    for i, (loc, rot, r, length) in enumerate(crystals):
         def milky(n, length=length):
             return n.maprange(axis_z(n), -0.2, 0.5 * length, 2.5, 0.0)
 
@@ -528,6 +528,10 @@ def corundum():
             pts.append(Vector((rr * math.cos(a), rr * math.sin(a), zz - 1.8)))
     c = S.hull('corundum', pts)
     S.bevel(c, 0.025, 2, 15)
+    # No face of a real crystal is a perfect plane: a gentle relief breaks
+    # up the reflections.
+    S.subdivide(c, 3)
+    S.displace(c, 'CLOUDS', 0.5, 0.05, 3, (4, 9, 1))
     S.assign(c, mat)
     S.place(c, (0.1, 0.5, 0), (8, 78, -28))
     S.perch(c, 0.8)
