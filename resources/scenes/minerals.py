@@ -100,12 +100,17 @@ def talc():
     layers = n.mapped(scale=(0.9, 0.9, 14.0), rotation=(math.radians(12), 0, 0))
     fol = n.noise(1.0, 6, 0.6, vector=layers, distortion=0.6)
     patches = n.noise(1.2, 4, 0.55)
-    col = n.ramp(patches.outputs['Fac'], [(0.32, (0.22, 0.28, 0.2)),
-                                          (0.5, (0.36, 0.45, 0.32)),
-                                          (0.7, (0.55, 0.6, 0.5))])
+    col = n.ramp(patches.outputs['Fac'], [(0.28, (0.14, 0.18, 0.13)),
+                                          (0.5, (0.33, 0.42, 0.3)),
+                                          (0.74, (0.6, 0.64, 0.55))])
     streak = n.ramp(fol.outputs['Fac'], [(0.35, (0.45, 0.48, 0.42)), (0.65, (0.95, 0.95, 0.9))])
     color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=0.75,
                    Color1=col.outputs[0], Color2=streak.outputs[0])
+    # Brown iron stain seeping in along the layers.
+    rust = n.noise(2.2, 5, 0.6, vector=n.mapped(scale=(1, 1, 3)))
+    rmask = n.maprange(rust.outputs['Fac'], 0.6, 0.7, 0.0, 0.55)
+    color = n.node('ShaderNodeMixRGB', Fac=rmask, Color1=color.outputs[0],
+                   Color2=(0.3, 0.2, 0.1))
     flakes = n.node('ShaderNodeTexVoronoi', Vector=n.mapped(scale=(1, 1, 4)), Scale=9.0)
     height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
     b = n.bump(height, 0.6, 0.05)
@@ -362,13 +367,13 @@ def orthoclase():
                          rough=0.75, grain=30.0, bump=0.3)
     S.rock('granite', (3.6, 2.5, 0.8), 61, rockm, (0.0, 0.7, 0.45))
     n = S.Nodes('orthoclase')
-    perth = n.mapped(scale=(0.5, 9.0, 2.0), rotation=(0, 0, math.radians(8)))
+    perth = n.mapped(scale=(0.4, 5.0, 1.5), rotation=(0, 0, math.radians(8)))
     st = n.noise(1.0, 4, 0.6, vector=perth, distortion=0.5)
     mott = n.noise(2.0, 4, 0.6)
-    base = n.ramp(mott.outputs['Fac'], [(0.25, (0.48, 0.22, 0.14)), (0.5, (0.62, 0.31, 0.2)),
-                                        (0.75, (0.72, 0.42, 0.3))])
-    pale = n.math('GREATER_THAN', st.outputs['Fac'], 0.6)
-    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.6),
+    base = n.ramp(mott.outputs['Fac'], [(0.22, (0.4, 0.17, 0.1)), (0.5, (0.62, 0.31, 0.2)),
+                                        (0.78, (0.76, 0.48, 0.36))])
+    pale = n.math('GREATER_THAN', st.outputs['Fac'], 0.58)
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.75),
                    Color1=base.outputs[0], Color2=(0.8, 0.66, 0.56))
     # Iron stain in the hollows and along old fractures.
     stain = n.noise(4.5, 5, 0.65)
