@@ -4,7 +4,6 @@
 // tones (bright top, mid left, dark right), a dark outline round the
 // silhouette and a light line on the edges facing the viewer.
 
-#declare Studio_No_Backdrop = 1;
 #include "studio.inc"
 
 #declare Cam_Elev = 30;
