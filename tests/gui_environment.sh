@@ -18,7 +18,7 @@ screenshot_window() {
         title=$3
         "$2" & app=$!
         trap "kill \$app 2>/dev/null || true" EXIT
-        find_window 20 --class Tvirdex
+        find_window 60 --class Tvirdex
         settled_window_picture $((SECONDS + 20)) || fail "the window did not settle"
         mv "$settled" "$4"' bash "$here" "$exe" "$title" "$1"
 }
@@ -57,9 +57,13 @@ no-display)
     ;;
 no-files)
     # Over a whole scripted play it writes no file of its own and opens no network socket.
-    log="$out/env-strace.log"
+    # Outside $out, whose path may hold spaces: TVIRDEX_WRAP is split at them.
+    log=$(mktemp --suffix=-strace.log)
+    trap 'rm -f "$log"' EXIT
     TVIRDEX_WRAP="strace -f -qq -o $log -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,symlink,truncate,socket,connect,bind" \
         xvfb-run -a -s "$xvfb_screen" "$here/gui_play.sh" "$exe" "$out" "$title"
+    # A trace that missed the program would find nothing wrong: it must show Qt being loaded.
+    grep -q 'libQt6Core' "$log" || fail "the trace shows no Qt library opened: strace did not follow the program"
     # Writes the platform makes are named here: the null device, Qt's runtime directory and
     # fontconfig's cache. Anything else that opens for writing or changes the file system fails.
     writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(|mkdir|rename|unlink|link\(|truncate' "$log" |

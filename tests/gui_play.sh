@@ -21,7 +21,7 @@ start_wm
 ${TVIRDEX_WRAP:-} "$exe" &
 app=$!
 
-find_window 20 --class Tvirdex
+find_window 60 --class Tvirdex
 
 screenshot "$shots-start.png"
 [ "$(colours "$shots-start.png" 332 44 100 90)" = 1 ] || fail "picture display not empty at start"
