@@ -161,7 +161,8 @@ get_filename_component(nsi_dir ${NSI} DIRECTORY)
 file(WRITE ${nsi_dir}/install-files.nsh "${install_lines}")
 file(WRITE ${nsi_dir}/uninstall-files.nsh "${uninstall_lines}")
 # makensis cannot read a non-ASCII path in a non-UTF-8 locale (LC_ALL=C): give it one.
-execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
+                        ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DESTIMATED_SIZE=${size_kib}
                         -DOUTFILE=${OUT_DIR}/${NAME}.exe ${NSI}
                 WORKING_DIRECTORY ${nsi_dir} COMMAND_ERROR_IS_FATAL ANY)
 
@@ -180,7 +181,8 @@ configure_file(${SOURCE_DIR}/resources/icons/tvirdex.ico ${OUT_DIR}/tvirdex.ico 
 string(TIMESTAMP frozen "%Y-%m-%d %H:%M:%S" UTC)
 set(at_source_time ${CMAKE_COMMAND} -E env --unset=LD_PRELOAD --unset=FAKETIME TZ=UTC NO_FAKE_STAT=1
                    ${FAKETIME} "${frozen}")
-execute_process(COMMAND ${at_source_time} ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
+execute_process(COMMAND ${at_source_time}
+                        ${WIXL} --arch x64 -o ${NAME}.msi ${wxs_dir}/tvirdex-files.wxs
                 WORKING_DIRECTORY ${OUT_DIR} COMMAND_ERROR_IS_FATAL ANY)
 # The Bulgarian texts, in the database's Cyrillic code page: the program's name in the list of
 # installed programs and on the Start menu, the refusal to replace a newer version, and the one
@@ -199,7 +201,8 @@ foreach(query IN LISTS bulgarian)
 endforeach()
 # The package code, which wixl draws at random: Windows Installer takes two MSIs with one code
 # for the same package, so it follows what the package holds, the files and the database alike.
-set(contents "${MSI_FILES}${bulgarian}")
+file(READ ${wxs_dir}/tvirdex-files.wxs contents)
+string(APPEND contents "${bulgarian}")
 foreach(file IN LISTS files)
   file(SHA256 ${stage}/${file} hash)
   string(APPEND contents "${file} ${hash}\n")
