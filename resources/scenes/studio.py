@@ -403,12 +403,60 @@ def lights():
     area_light('fill', (30, -20, 10), (30, 20), 3000.0, (0.93, 0.96, 1.0))
     # A strip behind and above draws bright edges on glassy crystals.
     area_light('rim', (6, 24, 40), (30, 6), 5000.0)
+    # A small, hard sun-like lamp beside the softbox: crisp glints on
+    # crystal faces and edges, and a firmer shadow under each specimen.
+    spot = bpy.data.lights.new('glint', 'SPOT')
+    spot.energy = 9000.0
+    spot.shadow_soft_size = 0.6
+    spot.spot_size = math.radians(30)
+    spot.spot_blend = 0.6
+    spot.color = (1.0, 0.96, 0.9)
+    obj = link(bpy.data.objects.new('glint', spot))
+    obj.location = (-14, -30, 42)
+    obj.rotation_euler = (TARGET - obj.location).to_track_quat('-Z', 'Y').to_euler()
+    reflectors()
     world = bpy.data.worlds.new('room')
     world.use_nodes = True
     bg = world.node_tree.nodes['Background']
     bg.inputs['Color'].default_value = (0.5, 0.5, 0.5, 1)
     bg.inputs['Strength'].default_value = 0.12
     bpy.context.scene.world = world
+
+
+def reflectors():
+    """Bright strips and dark flags around the set that only reflections
+    and refractions see: glass needs a room with structure to mirror and
+    bend, while the camera, the backdrop and the rock's diffuse light stay
+    as they were."""
+    def panel(name, location, size, strength, color=(1, 1, 1)):
+        bpy.ops.mesh.primitive_plane_add(size=1)
+        obj = bpy.context.object
+        obj.name = name
+        obj.scale = (size[0], size[1], 1)
+        obj.location = location
+        d = TARGET - Vector(location)
+        obj.rotation_euler = d.to_track_quat('Z', 'Y').to_euler()
+        n = Nodes(name)
+        if strength > 0:
+            sh = n.node('ShaderNodeEmission', Color=color, Strength=strength)
+        else:
+            sh = n.node('ShaderNodeBsdfDiffuse', Color=(0.01, 0.01, 0.01))
+        mat = n.surface(sh)
+        # Found only by glossy and transmission rays, never sampled as a lamp.
+        mat.cycles.sample_as_light = False
+        assign(obj, mat)
+        obj.visible_camera = False
+        obj.visible_diffuse = False
+        obj.visible_shadow = False
+        obj.visible_volume_scatter = False
+        return obj
+    # Tall softbox strips left and right, a window-like panel high behind,
+    # and black flags between them so faces show light and dark bands.
+    panel('strip_left', (-30, -8, 18), (5, 40), 6.0, (1.0, 0.97, 0.92))
+    panel('strip_right', (28, -14, 16), (4, 34), 3.5, (0.92, 0.96, 1.0))
+    panel('window', (-6, 26, 30), (30, 8), 5.0)
+    panel('flag_front', (-8, -34, 14), (14, 24), 0.0)
+    panel('flag_right', (22, 14, 16), (12, 30), 0.0)
 
 
 def camera(scene):
