@@ -219,7 +219,7 @@ def calcite():
     ct = math.sqrt((2 * math.cos(math.radians(101.9)) + 1) / 3)
     st = math.sqrt(1 - ct * ct)
     e = [Vector((st * math.cos(a), st * math.sin(a), ct)) * length
-         for a, length in ((0, 3.4), (2 * math.pi / 3, 3.0), (4 * math.pi / 3, 2.4))]
+         for a, length in ((0, 3.3), (2 * math.pi / 3, 3.0), (4 * math.pi / 3, 3.1))]
     optic = Vector((0, 0, 1))
     # Lie it on the face spanned by e0, e1; turned so the camera looks
     # along a long diagonal and sees the faces lean.
@@ -227,7 +227,7 @@ def calcite():
     if normal.dot(e[2]) > 0:
         normal = -normal
     rot = normal.rotation_difference(Vector((0, 0, -1))).to_matrix()
-    rot = Matrix.Rotation(math.radians(15), 3, "Z") @ rot
+    rot = Matrix.Rotation(math.radians(45), 3, "Z") @ rot
     pts = [rot @ (e[0] * i + e[1] * j + e[2] * k)
            for i in (0, 1) for j in (0, 1) for k in (0, 1)]
     zmin = min(p.z for p in pts)
@@ -505,8 +505,13 @@ def corundum():
                   **{'Detail Scale': 1.0})
     wave.wave_type = 'BANDS'
     wave.bands_direction = 'Z'
-    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.1, 0.004, 0.025)), (0.5, (0.15, 0.008, 0.035)),
-                                        (0.8, (0.2, 0.02, 0.05))])
+    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.13, 0.006, 0.03)), (0.5, (0.15, 0.008, 0.035)),
+                                        (0.8, (0.18, 0.015, 0.045))])
+    # Colour zoned in patches, purplish to pinkish red, not one even tint.
+    zone = n.noise(1.1, 4, 0.6)
+    tone = n.ramp(zone.outputs['Fac'], [(0.3, (0.55, 0.5, 0.8)), (0.7, (1.4, 1.1, 0.9))])
+    band = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0,
+                  Color1=band.outputs[0], Color2=tone.outputs[0])
     # Patches of the white marble still stuck to the crystal.
     crust = n.noise(1.6, 5, 0.55)
     cmask = n.maprange(crust.outputs['Fac'], 0.74, 0.78, 0.0, 1.0)
@@ -534,8 +539,8 @@ def corundum():
     S.bevel(c, 0.006, 1, 15)
     S.assign(c, mat)
     # Leaning out of the marble, its hexagonal top towards the camera.
-    S.place(c, (0.1, 0.6, 0), (-34, 14, 10))
-    S.perch(c, 1.1)
+    S.place(c, (0.1, 0.7, 0), (30, 18, 10))
+    S.perch(c, 1.5)
 
 
 # ----------------------------------------------------------------- diamond
