@@ -115,17 +115,18 @@ def talc():
     height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
     b = n.bump(height, 0.6, 0.05)
     rv = n.noise(2.5, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.16, 0.42)
+    # Greasy patches where the roughness drops, dull ones between.
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.08, 0.4)
     # Anisotropic highlights drawn out along the layers: the pearly sheen.
     p = n.principled(Base_Color=color, Subsurface=0.6, Anisotropic=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
                      Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.6,
-                     Sheen=0.5, Sheen_Tint=0.5, Clearcoat=0.45, Clearcoat_Roughness=0.12,
+                     Sheen=0.5, Sheen_Tint=0.5, Clearcoat=0.6, Clearcoat_Roughness=0.08,
                      Normal=b)
     mat = n.surface(p)
     lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28)
     # Foliation: a displacement squeezed across the layers into thin ridges.
-    layer = S.displace(lump, 'CLOUDS', 0.5, 0.12, 3, (3, 1, 2))
-    layer.texture_coords_object.scale = (4.0, 4.0, 0.15)
+    layer = S.displace(lump, 'CLOUDS', 0.5, 0.2, 3, (3, 1, 2))
+    layer.texture_coords_object.scale = (4.0, 4.0, 0.09)
     layer.texture_coords_object.rotation_euler = (math.radians(8), 0, 0)
     tilt(lump, 22, -6, 18)
     S.settle(lump, 0.1)
@@ -142,13 +143,13 @@ def gypsum():
 
     def density(n):
         z = axis_z(n)
-        return n.maprange(z, -0.2, 1.2, 1.2, 0.02)
+        return n.maprange(z, -0.4, 1.0, 0.7, 0.0)
 
     parting = S.Nodes('parting')
     mix = parting.node('ShaderNodeMixShader', Fac=0.45)
     parting.link(parting.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
-    parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.18,
-                              Color=(0.95, 0.93, 0.88)).outputs[0], mix.inputs[2])
+    parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.1,
+                              Color=(0.97, 0.94, 0.88)).outputs[0], mix.inputs[2])
     parting = parting.surface(mix)
     mat = clear_crystal('selenite', 1.523, tint=(0.98, 0.97, 0.94), rough=(0.01, 0.12),
                         rough_scale=2.0, absorb=((0.93, 0.86, 0.72), 0.3),
@@ -175,10 +176,10 @@ def gypsum():
         S.assign(b, mat)
         # The perfect cleavage along the broad face: thin partings inside
         # that catch the light with a pearly sheen.
-        for k, fy in enumerate((-0.18, 0.22)):
+        for k, fy in enumerate((-0.3, -0.12, 0.06, 0.24)):
             q = [Vector((-w * 0.42, fy * t, -0.3)), Vector((w * 0.4, fy * t, -0.3)),
-                 Vector((w * 0.34, fy * t, h * (0.55 + 0.2 * k))),
-                 Vector((-w * 0.3, fy * t, h * (0.45 + 0.15 * k)))]
+                 Vector((w * 0.34, fy * t, h * (0.5 + 0.1 * k))),
+                 Vector((-w * 0.3, fy * t, h * (0.4 + 0.12 * k)))]
             part = _sheet('parting%d%d' % (i, k), q, parting)
             part.parent = b
         S.place(b, (loc[0], loc[1], 0), rot)
