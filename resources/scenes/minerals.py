@@ -303,7 +303,7 @@ def fluorite():
     growth zones parallel to the faces, deep near the edges, pale inside."""
     rockm = S.grain_rock('host', (0.33, 0.29, 0.25), (0.18, 0.16, 0.14), (0.46, 0.42, 0.36),
                          rough=0.82, grain=70.0)
-    S.rock('host', (4.0, 2.8, 1.1), 41, rockm, (0.0, 0.6, 0.7))
+    S.rock('host', (3.7, 2.9, 1.3), 43, rockm, (0.0, 0.6, 0.8), points=54, lumpy=0.5)
 
     def zoning(n):
         sep = n.node('ShaderNodeSeparateXYZ', Vector=n.obj())
@@ -361,8 +361,9 @@ def apatite():
 def orthoclase():
     """A blocky orthoclase crystal, flesh-pink with paler perthite streaks,
     one corner broken away along its right-angled cleavages."""
-    rockm = S.grain_rock('granite', (0.4, 0.39, 0.37), (0.14, 0.14, 0.14), (0.66, 0.64, 0.6),
-                         rough=0.75, grain=30.0, bump=0.3)
+    # Granite: grey quartz, white feldspar and black mica flecks.
+    rockm = S.grain_rock('granite', (0.42, 0.41, 0.39), (0.08, 0.08, 0.08), (0.7, 0.68, 0.64),
+                         rough=0.75, grain=50.0, bump=0.3, spots=(14.0, 0.1, (0.03, 0.03, 0.03)))
     S.rock('granite', (3.9, 2.7, 1.1), 63, rockm, (0.0, 0.7, 0.55), points=50, lumpy=0.45)
     n = S.Nodes('orthoclase')
     perth = n.mapped(scale=(0.6, 14.0, 3.0), rotation=(0, 0, math.radians(8)))
@@ -408,7 +409,7 @@ def orthoclase():
         S.assign(part, mat)
     upper.parent = lower
     S.place(lower, (0.0, 0.5, 0), (4, -5, -26))
-    S.perch(lower, 0.55)
+    S.perch(lower, 0.85)
 
 
 # ------------------------------------------------------------------ quartz
@@ -416,9 +417,10 @@ def orthoclase():
 def quartz():
     """Rock crystal: clear hexagonal prisms with six-sided tips, striated
     across the prism faces and milky where they grow from the rock."""
-    rockm = S.grain_rock('quartz_host', (0.38, 0.35, 0.31), (0.2, 0.19, 0.17),
-                         (0.55, 0.52, 0.47), rough=0.85, grain=60.0)
-    S.rock('host', (3.8, 2.6, 0.9), 71, rockm, (0.0, 0.6, 0.5))
+    # A darker, iron-stained vein rock, so the clear crystals stand out.
+    rockm = S.grain_rock('quartz_host', (0.25, 0.2, 0.15), (0.12, 0.09, 0.07),
+                         (0.42, 0.36, 0.28), rough=0.85, grain=60.0)
+    S.rock('host', (3.9, 2.7, 1.1), 74, rockm, (0.0, 0.6, 0.6), points=60, lumpy=0.5)
     rng = random.Random(72)
     crystals = [((-0.1, 0.6), (8, -6, 10), 0.62, 3.7),
             ((-1.2, 0.4), (-10, -34, 0), 0.45, 2.6),
