@@ -458,16 +458,16 @@ def topaz():
     deep lengthwise striations, a wedge-shaped tip, and a flat base where it
     broke along its basal cleavage."""
     def lengthwise(n):
-        wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=3.4, Distortion=0.6,
+        wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=6.0, Distortion=0.6,
                       Detail=2.0)
         wave.wave_type = 'BANDS'
         wave.bands_direction = 'X'
-        wave2 = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=4.1, Distortion=0.5,
+        wave2 = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=7.3, Distortion=0.5,
                        Detail=2.0)
         wave2.wave_type = 'BANDS'
         wave2.bands_direction = 'Y'
         h = n.math('ADD', wave.outputs['Fac'], wave2.outputs['Fac'])
-        return n.bump(h, 0.18, 0.01)
+        return n.bump(h, 0.32, 0.008)
 
     rockm = S.grain_rock('topaz_host', (0.42, 0.4, 0.37), (0.22, 0.21, 0.2),
                          (0.6, 0.58, 0.54), rough=0.8, grain=45.0)
@@ -478,19 +478,19 @@ def topaz():
                         bump=lengthwise)
     radii = [1.0, 0.78, 0.6, 0.78, 1.0, 0.78, 0.6, 0.78]
     pts = []
-    length = 3.9
+    length = 3.5
     for i, rr in enumerate(radii):
         a = 2 * math.pi * i / 8
         x, y = 0.95 * rr * math.cos(a), 0.7 * rr * math.sin(a)
         pts.append(Vector((x, y, 0.0)))
         pts.append(Vector((x, y, length)))
     # The wedge: a ridge along the long diagonal, with small faces at its ends.
-    pts += [Vector((0.5, 0, length + 0.95)), Vector((-0.5, 0, length + 0.95)),
-            Vector((0.88, 0, length + 0.3)), Vector((-0.88, 0, length + 0.3))]
+    pts += [Vector((0.42, 0, length + 1.35)), Vector((-0.42, 0, length + 1.35)),
+            Vector((0.88, 0, length + 0.45)), Vector((-0.88, 0, length + 0.45))]
     t = S.hull('topaz', pts)
     S.bevel(t, 0.004, 1)
     S.assign(t, mat)
-    S.place(t, (0.1, 0.6, 0), (18, -22, 20))
+    S.place(t, (0.1, 0.6, 0), (18, -22, 38))
     S.perch(t, 0.7)
 
 
