@@ -123,11 +123,10 @@ def talc():
                      Sheen=0.5, Sheen_Tint=0.5, Clearcoat=0.6, Clearcoat_Roughness=0.08,
                      Normal=b)
     mat = n.surface(p)
-    lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28)
     # Foliation: a displacement squeezed across the layers into thin ridges.
-    layer = S.displace(lump, 'CLOUDS', 0.5, 0.2, 3, (3, 1, 2))
-    layer.texture_coords_object.scale = (4.0, 4.0, 0.09)
-    layer.texture_coords_object.rotation_euler = (math.radians(8), 0, 0)
+    layers = [(0.5, 0.2, 3, (3, 1, 2), (4.0, 4.0, 0.09), (math.radians(8), 0, 0))]
+    lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28,
+                  layers=layers)
     tilt(lump, 22, -6, 18)
     S.settle(lump, 0.1)
 
@@ -564,8 +563,11 @@ def diamond():
     cast = d.modifiers.new('curved', 'CAST')
     cast.cast_type = 'SPHERE'
     cast.factor = 0.12
+    # Flat-shaded: finely divided, the faces still read as curved, and the
+    # renderer needs no vertex normals, which two threads sum in a varying
+    # order (see studio.bake_displace).
     for poly in d.data.polygons:
-        poly.use_smooth = True
+        poly.use_smooth = False
 
     def trigons(n):
         # Shallow etch pits: a fine cellular bump on the frosted faces.

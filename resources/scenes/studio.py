@@ -10,7 +10,7 @@ import random
 
 import bmesh
 import bpy
-from mathutils import Matrix, Vector
+from mathutils import Euler, Matrix, Vector
 
 # Fixed so a rerun gives the same pixels: no adaptive sampling, no
 # denoiser (Debian's Blender is built without OpenImageDenoise), two threads.
@@ -240,30 +240,6 @@ def bevel(obj, width, segments=2, angle=25):
     return m
 
 
-def displace(obj, kind, size, strength, depth=4, seed_offset=(0, 0, 0), mid=0.5):
-    tex = bpy.data.textures.new(obj.name + kind, kind)
-    if kind == 'CLOUDS':
-        tex.noise_scale = size
-        tex.noise_depth = depth
-        tex.noise_basis = 'BLENDER_ORIGINAL'
-    elif kind == 'VORONOI':
-        tex.noise_scale = size
-        tex.distance_metric = 'DISTANCE'
-        tex.weight_1 = 1.0
-    m = obj.modifiers.new(kind, 'DISPLACE')
-    m.texture = tex
-    m.texture_coords = 'LOCAL'
-    m.strength = strength
-    m.mid_level = mid
-    # Shift the texture space so each rock samples a different patch.
-    emp = bpy.data.objects.new(obj.name + '_tex', None)
-    link(emp)
-    emp.location = seed_offset
-    m.texture_coords = 'OBJECT'
-    m.texture_coords_object = emp
-    return m
-
-
 def subdivide(obj, levels, simple=True):
     m = obj.modifiers.new('subsurf', 'SUBSURF')
     m.subdivision_type = 'SIMPLE' if simple else 'CATMULL_CLARK'
@@ -272,23 +248,64 @@ def subdivide(obj, levels, simple=True):
     return m
 
 
-def rock(name, size, seed, mat, location=(0, 0, 0), points=36, lumpy=0.35):
+def rock(name, size, seed, mat, location=(0, 0, 0), points=36, lumpy=0.35, layers=()):
     """A broken lump of host rock: the hull of random points on a squashed
-    ellipsoid gives flat fracture faces, noise gives them relief."""
+    ellipsoid gives flat fracture faces, noise gives them relief. layers:
+    extra (size, strength, depth, offset, scale, rotation) displacements."""
     rng = random.Random(seed)
     pts = []
     for _ in range(points):
         v = Vector((rng.gauss(0, 1), rng.gauss(0, 1), rng.gauss(0, 1))).normalized()
         v *= 0.72 + 0.28 * rng.random()
         pts.append(Vector((v.x * size[0], v.y * size[1], v.z * size[2])))
-    obj = hull(name, pts, smooth=True)
+    obj = hull(name, pts)
     subdivide(obj, 5)
     off = (rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50))
-    displace(obj, 'CLOUDS', 1.4, lumpy, 3, off)
-    displace(obj, 'CLOUDS', 0.25, 0.06, 2, off)
+    realize(obj)
+    bake_displace(obj, 1.4, lumpy, 3, off)
+    bake_displace(obj, 0.25, 0.06, 2, off)
+    for size_, strength, depth, offset, scale, rotation in layers:
+        bake_displace(obj, size_, strength, depth, offset, scale, rotation)
     obj.location = location
     settle(obj, 0.12)
     return assign(obj, mat)
+
+
+def realize(obj):
+    """Replaces obj's mesh by its evaluated one, modifiers applied. Simple
+    subdivision only averages points, so this is the same on every run."""
+    dg = bpy.context.evaluated_depsgraph_get()
+    dg.update()
+    me = bpy.data.meshes.new_from_object(obj.evaluated_get(dg))
+    obj.modifiers.clear()
+    obj.data = me
+
+
+def bake_displace(obj, size, strength, depth, offset, scale=(1, 1, 1), rotation=(0, 0, 0)):
+    """Pushes each vertex along its normal by a Clouds texture, in Python.
+    Blender's Displace modifier does the same, but on two threads its
+    vertex normals are summed in a varying order, so the rock came out a
+    hair different on each run and a rare path turned out differently in
+    the photo. Here the normals are summed in one fixed order, and the
+    faces stay flat-shaded so the renderer needs no vertex normals."""
+    tex = bpy.data.textures.new(obj.name + 'CLOUDS', 'CLOUDS')
+    tex.noise_scale = size
+    tex.noise_depth = depth
+    tex.noise_basis = 'BLENDER_ORIGINAL'
+    space = (Matrix.LocRotScale(Vector(offset), Euler(rotation), Vector(scale))
+             .inverted() @ obj.matrix_world)
+    me = obj.data
+    normals = [Vector() for _ in me.vertices]
+    for poly in me.polygons:
+        w = poly.normal * poly.area
+        for vi in poly.vertices:
+            normals[vi] += w
+    for v, nrm in zip(me.vertices, normals):
+        amount = tex.evaluate(space @ v.co)[3]
+        v.co += nrm.normalized() * ((amount - 0.5) * strength)
+    me.update()
+    for poly in me.polygons:
+        poly.use_smooth = False
 
 
 def settle(obj, sink):
