@@ -115,18 +115,18 @@ def talc():
     height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
     b = n.bump(height, 0.6, 0.05)
     rv = n.noise(2.5, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.16, 0.42)
+    # Greasy patches where the roughness drops, dull ones between.
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.08, 0.4)
     # Anisotropic highlights drawn out along the layers: the pearly sheen.
     p = n.principled(Base_Color=color, Subsurface=0.6, Anisotropic=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
                      Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.6,
-                     Sheen=0.2, Sheen_Tint=0.5, Clearcoat=0.15, Clearcoat_Roughness=0.25,
+                     Sheen=0.5, Sheen_Tint=0.5, Clearcoat=0.6, Clearcoat_Roughness=0.08,
                      Normal=b)
     mat = n.surface(p)
-    lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28)
     # Foliation: a displacement squeezed across the layers into thin ridges.
-    layer = S.displace(lump, 'CLOUDS', 0.5, 0.12, 3, (3, 1, 2))
-    layer.texture_coords_object.scale = (4.0, 4.0, 0.15)
-    layer.texture_coords_object.rotation_euler = (math.radians(8), 0, 0)
+    layers = [(0.5, 0.2, 3, (3, 1, 2), (4.0, 4.0, 0.09), (math.radians(8), 0, 0))]
+    lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28,
+                  layers=layers)
     tilt(lump, 22, -6, 18)
     S.settle(lump, 0.1)
 
@@ -142,13 +142,13 @@ def gypsum():
 
     def density(n):
         z = axis_z(n)
-        return n.maprange(z, -0.2, 1.2, 1.2, 0.02)
+        return n.maprange(z, -0.4, 1.0, 0.7, 0.0)
 
     parting = S.Nodes('parting')
-    mix = parting.node('ShaderNodeMixShader', Fac=0.3)
+    mix = parting.node('ShaderNodeMixShader', Fac=0.45)
     parting.link(parting.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
-    parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.18,
-                              Color=(0.95, 0.93, 0.88)).outputs[0], mix.inputs[2])
+    parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.1,
+                              Color=(0.97, 0.94, 0.88)).outputs[0], mix.inputs[2])
     parting = parting.surface(mix)
     mat = clear_crystal('selenite', 1.523, tint=(0.98, 0.97, 0.94), rough=(0.01, 0.12),
                         rough_scale=2.0, absorb=((0.93, 0.86, 0.72), 0.3),
@@ -171,14 +171,14 @@ def gypsum():
         pts.append(Vector((w * 0.3, 0, h * 1.04)))
         pts.append(Vector((rng.uniform(-0.1, 0.1), 0, h * 0.93)))
         b = S.hull('blade%d' % i, pts)
-        S.bevel(b, 0.03, 2)
+        S.bevel(b, 0.006, 1)
         S.assign(b, mat)
         # The perfect cleavage along the broad face: thin partings inside
         # that catch the light with a pearly sheen.
-        for k, fy in enumerate((-0.18, 0.22)):
+        for k, fy in enumerate((-0.3, -0.12, 0.06, 0.24)):
             q = [Vector((-w * 0.42, fy * t, -0.3)), Vector((w * 0.4, fy * t, -0.3)),
-                 Vector((w * 0.34, fy * t, h * (0.55 + 0.2 * k))),
-                 Vector((-w * 0.3, fy * t, h * (0.45 + 0.15 * k)))]
+                 Vector((w * 0.34, fy * t, h * (0.5 + 0.1 * k))),
+                 Vector((-w * 0.3, fy * t, h * (0.4 + 0.12 * k)))]
             part = _sheet('parting%d%d' % (i, k), q, parting)
             part.parent = b
         S.place(b, (loc[0], loc[1], 0), rot)
@@ -188,115 +188,111 @@ def gypsum():
 # ----------------------------------------------------------------- calcite
 
 def calcite():
-    """Iceland spar: a water-clear cleavage rhomb on a printed card. Its
-    double refraction shows the word twice: the ordinary image where
-    refraction puts it, and the extraordinary one walked off by about a
-    tenth of the crystal's thickness along the optic axis's shadow."""
-    card_mat = S.Nodes('card')
-    fib = card_mat.noise(40.0, 2, 0.5)
-    c = card_mat.ramp(fib.outputs['Fac'], [(0.3, (0.74, 0.73, 0.69)), (0.7, (0.79, 0.78, 0.74))])
-    card_mat = card_mat.surface(card_mat.principled(Base_Color=c, Roughness=0.7, Specular=0.3))
-    bpy.ops.mesh.primitive_cube_add(size=1)
-    card = bpy.context.object
-    card.scale = (9.4, 6.4, 0.04)
-    card.location = (0, 0.4, 0.02)
-    card.rotation_euler = (0, 0, math.radians(-4))
-    S.assign(card, card_mat)
-    top = 0.04
+    """Iceland spar: a water-clear cleavage rhomb lying on a slip of
+    printed paper. Its double refraction shows the word and the rule under
+    it twice: the ordinary image where refraction puts it, and the
+    extraordinary one walked off by about a tenth of the crystal's
+    thickness along the optic axis's shadow."""
+    import bmesh
+    # A slip of paper with a little thickness and one end lifting off the
+    # backdrop, not a perfect card.
+    paper = S.Nodes('paper_slip')
+    fib = paper.noise(40.0, 2, 0.5)
+    c = paper.ramp(fib.outputs['Fac'], [(0.3, (0.7, 0.69, 0.65)), (0.7, (0.76, 0.75, 0.71))])
+    paper = paper.surface(paper.principled(Base_Color=c, Roughness=0.8, Specular=0.25))
+    bpy.ops.mesh.primitive_grid_add(x_subdivisions=40, y_subdivisions=20, size=1)
+    slip = bpy.context.object
+    slip.name = 'slip'
+    for v in slip.data.vertices:
+        x, y = v.co.x * 8.6, v.co.y * 4.6
+        # Its right end lifts gently off the backdrop.
+        v.co = Vector((x, y, max(0.0, x - 2.8) ** 2 * 0.08))
+    sol = slip.modifiers.new('thick', 'SOLIDIFY')
+    sol.thickness = 0.025
+    sol.offset = 1.0
+    slip.location = (0.2, 0.5, 0.0)
+    slip.rotation_euler = (0, 0, math.radians(-7))
+    S.assign(slip, paper)
+    top = 0.025
 
     # Edge vectors of the rhombohedron: 101.9 degrees between each pair.
     ct = math.sqrt((2 * math.cos(math.radians(101.9)) + 1) / 3)
     st = math.sqrt(1 - ct * ct)
-    edge = 4.4
-    # Cleavage pieces keep the angles but not equal edges: this one is
-    # longer than it is thick.
     e = [Vector((st * math.cos(a), st * math.sin(a), ct)) * length
-         for a, length in ((0, edge), (2 * math.pi / 3, edge * 0.85), (4 * math.pi / 3, 2.7))]
+         for a, length in ((0, 3.3), (2 * math.pi / 3, 3.0), (4 * math.pi / 3, 3.1))]
     optic = Vector((0, 0, 1))
-    # Lie it on the face spanned by e0, e1.
+    # Lie it on the face spanned by e0, e1; turned so the camera looks
+    # along a long diagonal and sees the faces lean.
     normal = e[0].cross(e[1]).normalized()
     if normal.dot(e[2]) > 0:
         normal = -normal
     rot = normal.rotation_difference(Vector((0, 0, -1))).to_matrix()
-    rot = Matrix.Rotation(math.radians(62), 3, "Z") @ rot
-    corners = []
-    for i in (0, 1):
-        for j in (0, 1):
-            for k in (0, 1):
-                corners.append(rot @ (e[0] * i + e[1] * j + e[2] * k))
-    # One corner chipped off along the cleavage: three points near it.
-    chip = corners[7]
-    pts = corners[:7] + [chip - 0.16 * (rot @ e[0]), chip - 0.2 * (rot @ e[1]),
-                         chip - 0.14 * (rot @ e[2])]
+    rot = Matrix.Rotation(math.radians(45), 3, "Z") @ rot
+    pts = [rot @ (e[0] * i + e[1] * j + e[2] * k)
+           for i in (0, 1) for j in (0, 1) for k in (0, 1)]
     zmin = min(p.z for p in pts)
     cx = sum(p.x for p in pts) / len(pts)
     cy = sum(p.y for p in pts) / len(pts)
-    shift = Vector((-cx + 0.1, -cy + 0.2, top - zmin + 0.002))
+    shift = Vector((-cx + 0.2, -cy + 0.3, top - zmin + 0.002))
     pts = [p + shift for p in pts]
     thickness = max(p.z for p in pts) - min(p.z for p in pts)
-    glass = clear_crystal('spar', 1.57, tint=(1, 1, 1), rough=(0.0, 0.02), rough_scale=2.0,
-                          absorb=((0.98, 0.97, 0.95), 0.05))
+    glass = clear_crystal('spar', 1.57, tint=(1, 1, 1), rough=(0.0, 0.01), rough_scale=2.0,
+                          absorb=((0.98, 0.97, 0.95), 0.04))
     rhomb = S.hull('rhomb', pts)
-    S.bevel(rhomb, 0.02, 2)
+    S.bevel(rhomb, 0.006, 1)
     S.assign(rhomb, glass)
 
-    # A cleavage crack inside, near the chipped corner: it reflects like a
-    # thin air gap.
-    crack = S.Nodes('crack')
-    mix = crack.node('ShaderNodeMixShader', Fac=0.55)
-    crack.link(crack.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
-    crack.link(crack.node('ShaderNodeBsdfGlossy', Roughness=0.08).outputs[0], mix.inputs[2])
-    crack_mat = crack.surface(mix)
-    ce = [rot @ v for v in e]
-    o = chip + shift - 0.25 * ce[2]
-    import bmesh
-    bm = bmesh.new()
-    quad = [o, o - 0.9 * ce[0], o - 0.9 * ce[0] - 0.7 * ce[1] + 0.2 * ce[0], o - 0.8 * ce[1]]
-    bm.faces.new([bm.verts.new(v) for v in quad])
-    me = bpy.data.meshes.new('crack')
-    bm.to_mesh(me)
-    bm.free()
-    S.assign(S.link(bpy.data.objects.new('crack', me)), crack_mat)
-
-    # The printed word. Seen through the crystal each image carries half
-    # the light, so the ink there is half transparent.
+    # The print. Seen through the crystal each image carries half the
+    # light, so the ink there is half transparent.
     ink = S.Nodes('ink')
     lp = ink.node('ShaderNodeLightPath')
     through = ink.math('GREATER_THAN', lp.outputs['Transmission Depth'], 0.5)
     fac = ink.math('MULTIPLY', through, 0.5)
     mix = ink.node('ShaderNodeMixShader', Fac=fac)
-    ink.link(ink.node('ShaderNodeBsdfDiffuse', Color=(0.03, 0.03, 0.035)).outputs[0],
+    ink.link(ink.node('ShaderNodeBsdfDiffuse', Color=(0.025, 0.025, 0.03)).outputs[0],
              mix.inputs[1])
     ink.link(ink.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[2])
     ink_mat = ink.surface(mix)
 
     # The font is the one Debian ships as fonts-dejavu-core.
-    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf')
+    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf')
+    turn = math.radians(-7)
 
     def word(name, offset, z):
         cu = bpy.data.curves.new(name, 'FONT')
-        cu.body = 'КОТКА'
+        cu.body = 'КОТ'
         cu.font = font
-        cu.size = 1.4
+        cu.size = 1.5
         cu.align_x = 'CENTER'
         cu.align_y = 'CENTER'
-        cu.space_character = 1.05
+        cu.space_character = 1.0
         obj = S.link(bpy.data.objects.new(name, cu))
-        obj.location = (0.0 + offset.x, -0.1 + offset.y, top + z)
-        obj.rotation_euler = (0, 0, math.radians(-4))
+        obj.location = (0.1 + offset.x, 1.1 + offset.y, top + z)
+        obj.rotation_euler = (0, 0, turn)
         obj.data.materials.append(ink_mat)
-        return obj
+        # A bold rule under the word: a thick line doubles plainly even
+        # where the letters are only a few pixels high.
+        bm = bmesh.new()
+        quad = [(-2.6, -0.85), (2.6, -0.85), (2.6, -1.2), (-2.6, -1.2)]
+        bm.faces.new([bm.verts.new((x, y, 0)) for x, y in quad])
+        me = bpy.data.meshes.new(name + '_rule')
+        bm.to_mesh(me)
+        bm.free()
+        rule = S.link(bpy.data.objects.new(name + '_rule', me))
+        rule.parent = obj
+        rule.data.materials.append(ink_mat)
+        return [obj, rule]
 
     word('word', Vector((0, 0, 0)), 0.001)
     axis = (rot @ optic)
     walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness)
-    ghost = word('word_e', walk, 0.003)
-    ghost.visible_camera = False
-    ghost.visible_diffuse = False
-    ghost.visible_glossy = False
-    ghost.visible_shadow = False
-    ghost.visible_volume_scatter = False
-    ghost.visible_transmission = True
+    for ghost in word('word_e', walk, 0.003):
+        ghost.visible_camera = False
+        ghost.visible_diffuse = False
+        ghost.visible_glossy = False
+        ghost.visible_shadow = False
+        ghost.visible_volume_scatter = False
+        ghost.visible_transmission = True
 
 
 # ---------------------------------------------------------------- fluorite
@@ -306,7 +302,7 @@ def fluorite():
     growth zones parallel to the faces, deep near the edges, pale inside."""
     rockm = S.grain_rock('host', (0.33, 0.29, 0.25), (0.18, 0.16, 0.14), (0.46, 0.42, 0.36),
                          rough=0.82, grain=70.0)
-    S.rock('host', (4.0, 2.8, 1.1), 41, rockm, (0.0, 0.6, 0.7))
+    S.rock('host', (3.7, 2.9, 1.3), 43, rockm, (0.0, 0.6, 0.8), points=54, lumpy=0.5)
 
     def zoning(n):
         sep = n.node('ShaderNodeSeparateXYZ', Vector=n.obj())
@@ -319,8 +315,8 @@ def fluorite():
         r.color_ramp.interpolation = 'LINEAR'
         return n.node('ShaderNodeSeparateRGB', Image=r.outputs[0]).outputs['R']
 
-    mat = clear_crystal('fluorite', 1.434, tint=(0.97, 0.95, 1.0), rough=(0.0, 0.3),
-                        rough_scale=2.5, absorb=((0.52, 0.22, 0.78), zoning),
+    mat = clear_crystal('fluorite', 1.434, tint=(0.97, 0.95, 1.0), rough=(0.0, 0.12),
+                        rough_scale=2.5, absorb=((0.6, 0.36, 0.8), zoning),
                         scatter=((0.9, 0.88, 0.95), 0.03),
                         bump=lambda n: n.bump(n.noise(6.0, 2, 0.5).outputs['Fac'], 0.06, 0.02))
     cubes = [((-0.45, 0.55), (17, 9, 33), 1.2, 0.55),
@@ -330,7 +326,7 @@ def fluorite():
     for i, (xy, rot, h, sink) in enumerate(cubes):
         pts = [Vector((x, y, z)) for x in (-1, 1) for y in (-1, 1) for z in (-1, 1)]
         c = S.hull('cube%d' % i, pts)
-        S.bevel(c, 0.025, 2)
+        S.bevel(c, 0.006, 1)
         c.scale = (h, h, h)
         S.assign(c, mat)
         S.place(c, (xy[0], xy[1], 0), rot)
@@ -344,18 +340,19 @@ def apatite():
     half-sunk in a pale calcite matrix."""
     rockm = S.grain_rock('calcite_matrix', (0.6, 0.58, 0.53), (0.42, 0.4, 0.36),
                          (0.72, 0.7, 0.66), rough=0.6, grain=40.0, bump=0.25)
-    S.rock('matrix', (3.9, 2.5, 0.9), 51, rockm, (0.0, 0.5, 0.5))
-    mat = clear_crystal('apatite', 1.634, tint=(0.9, 0.98, 0.96), rough=(0.04, 0.3),
+    S.rock('matrix', (3.6, 2.6, 1.4), 52, rockm, (0.0, 0.5, 0.7), points=60, lumpy=0.5)
+    mat = clear_crystal('apatite', 1.634, tint=(0.9, 0.98, 0.96), rough=(0.0, 0.08),
                         rough_scale=2.0, absorb=((0.22, 0.7, 0.6), 1.5),
                         scatter=((0.8, 0.95, 0.92), lambda n: n.maprange(
-                            n.noise(2.2, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.1, 1.6)),
-                        bump=striations(14.0, 0.12, True))
-    p = S.prism('apatite', 0.7, 4.4, 6, rng=random.Random(5), jitter=0.04,
-                base_z=-0.1, cap=(0.22, 0.62))
-    S.bevel(p, 0.025, 2)
+                            n.noise(2.2, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.05, 0.5)),
+                        bump=striations(14.0, 0.06, True))
+    # A flat end with no bevel ring, which read as a hollow tube.
+    p = S.prism('apatite', 0.7, 4.4, 6, rng=random.Random(5), jitter=0.04, base_z=-0.6)
+    S.bevel(p, 0.005, 1)
     S.assign(p, mat)
-    S.place(p, (-0.6, 0.9, 0), (0, -62, 112))
-    S.perch(p, 0.55)
+    # Steeper and deeper, so it grows out of the matrix rather than lies on it.
+    S.place(p, (-0.4, 0.9, 0), (0, -48, 112))
+    S.perch(p, 1.0)
 
 
 # -------------------------------------------------------------- orthoclase
@@ -363,17 +360,18 @@ def apatite():
 def orthoclase():
     """A blocky orthoclase crystal, flesh-pink with paler perthite streaks,
     one corner broken away along its right-angled cleavages."""
-    rockm = S.grain_rock('granite', (0.4, 0.39, 0.37), (0.14, 0.14, 0.14), (0.66, 0.64, 0.6),
-                         rough=0.75, grain=30.0, bump=0.3)
-    S.rock('granite', (3.6, 2.5, 0.8), 61, rockm, (0.0, 0.7, 0.45))
+    # Granite: grey quartz, white feldspar and black mica flecks.
+    rockm = S.grain_rock('granite', (0.42, 0.41, 0.39), (0.08, 0.08, 0.08), (0.7, 0.68, 0.64),
+                         rough=0.75, grain=50.0, bump=0.3, spots=(14.0, 0.1, (0.03, 0.03, 0.03)))
+    S.rock('granite', (3.9, 2.7, 1.1), 63, rockm, (0.0, 0.7, 0.55), points=50, lumpy=0.45)
     n = S.Nodes('orthoclase')
-    perth = n.mapped(scale=(0.4, 5.0, 1.5), rotation=(0, 0, math.radians(8)))
+    perth = n.mapped(scale=(0.6, 14.0, 3.0), rotation=(0, 0, math.radians(8)))
     st = n.noise(1.0, 4, 0.6, vector=perth, distortion=0.5)
     mott = n.noise(2.0, 4, 0.6)
     base = n.ramp(mott.outputs['Fac'], [(0.22, (0.4, 0.17, 0.1)), (0.5, (0.62, 0.31, 0.2)),
                                         (0.78, (0.76, 0.48, 0.36))])
     pale = n.math('GREATER_THAN', st.outputs['Fac'], 0.58)
-    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.75),
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.3),
                    Color1=base.outputs[0], Color2=(0.8, 0.66, 0.56))
     # Iron stain in the hollows and along old fractures.
     stain = n.noise(4.5, 5, 0.65)
@@ -381,13 +379,14 @@ def orthoclase():
     color = n.node('ShaderNodeMixRGB', Fac=smask, Color1=color.outputs[0],
                    Color2=(0.2, 0.09, 0.04))
     rv = n.noise(2.2, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.12, 0.45)
+    r = n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.14, 0.3)
     height = n.math('ADD', n.noise(7.0, 4, 0.55).outputs['Fac'],
                     n.math('MULTIPLY', st.outputs['Fac'], 0.6))
-    b = n.bump(height, 0.22, 0.03)
+    # Cleavage faces are flat: only a faint relief, and a pearly sheen.
+    b = n.bump(height, 0.07, 0.03)
     p = n.principled(Base_Color=color, Subsurface=0.12, Subsurface_Color=(0.7, 0.4, 0.3),
                      Subsurface_Radius=(0.06, 0.025, 0.018), Roughness=r, Specular=0.5,
-                     Normal=b)
+                     Sheen=0.4, Clearcoat=0.2, Clearcoat_Roughness=0.2, Normal=b)
     mat = n.surface(p)
     # Two blocks give the step left where a slab broke away along the two
     # cleavages at right angles, the mark of orthoclase.
@@ -409,7 +408,7 @@ def orthoclase():
         S.assign(part, mat)
     upper.parent = lower
     S.place(lower, (0.0, 0.5, 0), (4, -5, -26))
-    S.perch(lower, 0.55)
+    S.perch(lower, 0.85)
 
 
 # ------------------------------------------------------------------ quartz
@@ -417,9 +416,10 @@ def orthoclase():
 def quartz():
     """Rock crystal: clear hexagonal prisms with six-sided tips, striated
     across the prism faces and milky where they grow from the rock."""
-    rockm = S.grain_rock('quartz_host', (0.38, 0.35, 0.31), (0.2, 0.19, 0.17),
-                         (0.55, 0.52, 0.47), rough=0.85, grain=60.0)
-    S.rock('host', (3.8, 2.6, 0.9), 71, rockm, (0.0, 0.6, 0.5))
+    # A darker, iron-stained vein rock, so the clear crystals stand out.
+    rockm = S.grain_rock('quartz_host', (0.25, 0.2, 0.15), (0.12, 0.09, 0.07),
+                         (0.42, 0.36, 0.28), rough=0.85, grain=60.0)
+    S.rock('host', (3.9, 2.7, 1.1), 74, rockm, (0.0, 0.6, 0.6), points=60, lumpy=0.5)
     rng = random.Random(72)
     crystals = [((-0.1, 0.6), (8, -6, 10), 0.62, 3.7),
             ((-1.2, 0.4), (-10, -34, 0), 0.45, 2.6),
@@ -429,7 +429,7 @@ def quartz():
             ((1.9, 0.3), (10, 55, 0), 0.3, 1.5)]
     for i, (loc, rot, r, length) in enumerate(crystals):
         def milky(n, length=length):
-            return n.maprange(axis_z(n), -0.2, 0.5 * length, 2.5, 0.0)
+            return n.maprange(axis_z(n), -0.4, 0.35 * length, 2.0, 0.0)
 
         def lines(n, length=length):
             z = axis_z(n)
@@ -457,40 +457,40 @@ def topaz():
     deep lengthwise striations, a wedge-shaped tip, and a flat base where it
     broke along its basal cleavage."""
     def lengthwise(n):
-        wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=2.4, Distortion=2.5,
+        wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=6.0, Distortion=0.6,
                       Detail=2.0)
         wave.wave_type = 'BANDS'
         wave.bands_direction = 'X'
-        wave2 = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=3.1, Distortion=2.0,
+        wave2 = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=7.3, Distortion=0.5,
                        Detail=2.0)
         wave2.wave_type = 'BANDS'
         wave2.bands_direction = 'Y'
         h = n.math('ADD', wave.outputs['Fac'], wave2.outputs['Fac'])
-        return n.bump(h, 0.55, 0.012)
+        return n.bump(h, 0.32, 0.008)
 
     rockm = S.grain_rock('topaz_host', (0.42, 0.4, 0.37), (0.22, 0.21, 0.2),
                          (0.6, 0.58, 0.54), rough=0.8, grain=45.0)
-    S.rock('host', (3.2, 2.3, 0.7), 81, rockm, (0.0, 0.7, 0.35))
-    mat = clear_crystal('topaz', 1.62, tint=(1.0, 0.98, 0.94), rough=(0.0, 0.05),
-                        rough_scale=2.0, absorb=((0.93, 0.62, 0.26), 1.2),
-                        scatter=((0.95, 0.9, 0.8), 0.05),
+    S.rock('host', (3.4, 2.4, 1.0), 83, rockm, (0.0, 0.7, 0.5), points=44, lumpy=0.45)
+    # Clear, lightly coloured glass: no haze in the body.
+    mat = clear_crystal('topaz', 1.62, tint=(1.0, 0.98, 0.94), rough=(0.0, 0.02),
+                        rough_scale=2.0, absorb=((0.95, 0.72, 0.4), 0.55),
                         bump=lengthwise)
     radii = [1.0, 0.78, 0.6, 0.78, 1.0, 0.78, 0.6, 0.78]
     pts = []
-    length = 3.9
+    length = 3.5
     for i, rr in enumerate(radii):
         a = 2 * math.pi * i / 8
         x, y = 0.95 * rr * math.cos(a), 0.7 * rr * math.sin(a)
         pts.append(Vector((x, y, 0.0)))
         pts.append(Vector((x, y, length)))
     # The wedge: a ridge along the long diagonal, with small faces at its ends.
-    pts += [Vector((0.5, 0, length + 0.95)), Vector((-0.5, 0, length + 0.95)),
-            Vector((0.88, 0, length + 0.3)), Vector((-0.88, 0, length + 0.3))]
+    pts += [Vector((0.42, 0, length + 1.35)), Vector((-0.42, 0, length + 1.35)),
+            Vector((0.88, 0, length + 0.45)), Vector((-0.88, 0, length + 0.45))]
     t = S.hull('topaz', pts)
-    S.bevel(t, 0.015, 1)
+    S.bevel(t, 0.004, 1)
     S.assign(t, mat)
-    S.place(t, (0.1, 0.6, 0), (14, -16, 20))
-    S.perch(t, 0.35)
+    S.place(t, (0.1, 0.6, 0), (18, -22, 38))
+    S.perch(t, 0.7)
 
 
 # ---------------------------------------------------------------- corundum
@@ -500,27 +500,32 @@ def corundum():
     striations, translucent and dull, in white marble."""
     marble = S.grain_rock('marble', (0.74, 0.73, 0.7), (0.55, 0.55, 0.54), (0.82, 0.81, 0.78),
                           rough=0.55, grain=25.0, bump=0.2)
-    S.rock('marble', (4.0, 2.7, 1.0), 91, marble, (0.0, 0.6, 0.6))
+    S.rock('marble', (3.9, 2.9, 1.3), 92, marble, (0.0, 0.8, 0.7), points=56, lumpy=0.5)
     n = S.Nodes('ruby')
     z = axis_z(n)
     wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=1.8, Distortion=5.0, Detail=3.0,
                   **{'Detail Scale': 1.0})
     wave.wave_type = 'BANDS'
     wave.bands_direction = 'Z'
-    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.1, 0.004, 0.025)), (0.5, (0.15, 0.008, 0.035)),
-                                        (0.8, (0.2, 0.02, 0.05))])
+    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.13, 0.006, 0.03)), (0.5, (0.15, 0.008, 0.035)),
+                                        (0.8, (0.18, 0.015, 0.045))])
+    # Colour zoned in patches, purplish to pinkish red, not one even tint.
+    zone = n.noise(1.1, 4, 0.6)
+    tone = n.ramp(zone.outputs['Fac'], [(0.3, (0.55, 0.5, 0.8)), (0.7, (1.4, 1.1, 0.9))])
+    band = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0,
+                  Color1=band.outputs[0], Color2=tone.outputs[0])
     # Patches of the white marble still stuck to the crystal.
     crust = n.noise(1.6, 5, 0.55)
-    cmask = n.maprange(crust.outputs['Fac'], 0.64, 0.7, 0.0, 1.0)
+    cmask = n.maprange(crust.outputs['Fac'], 0.74, 0.78, 0.0, 1.0)
     band = n.node('ShaderNodeMixRGB', Fac=cmask, Color1=band.outputs[0],
                   Color2=(0.62, 0.58, 0.56))
     fine = n.noise(30.0, 3, 0.5)
     height = n.math('ADD', wave.outputs['Fac'], n.math('MULTIPLY', fine.outputs['Fac'], 0.4))
-    b = n.bump(height, 0.3, 0.03)
+    b = n.bump(height, 0.15, 0.02)
     rv = n.noise(2.0, 3, 0.55)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.14, 0.45)
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.06, 0.3)
     r = n.math('MAXIMUM', r, n.math('MULTIPLY', cmask, 0.8))
-    p = n.principled(Base_Color=band, Subsurface=n.math('MULTIPLY', n.math('SUBTRACT', 1.0, cmask), 0.3),
+    p = n.principled(Base_Color=band, Subsurface=n.math('MULTIPLY', n.math('SUBTRACT', 1.0, cmask), 0.08),
                      Subsurface_Color=(0.42, 0.015, 0.06),
                      Subsurface_Radius=(0.25, 0.01, 0.02), Roughness=r, Specular=0.65,
                      Normal=b)
@@ -532,14 +537,12 @@ def corundum():
             a = 2 * math.pi * i / 6
             pts.append(Vector((rr * math.cos(a), rr * math.sin(a), zz - 1.8)))
     c = S.hull('corundum', pts)
-    S.bevel(c, 0.025, 2, 15)
-    # No face of a real crystal is a perfect plane: a gentle relief breaks
-    # up the reflections.
-    S.subdivide(c, 3)
-    S.displace(c, 'CLOUDS', 0.5, 0.05, 3, (4, 9, 1))
+    # Flat faces and a flat basal top; only the edges lose a hair.
+    S.bevel(c, 0.006, 1, 15)
     S.assign(c, mat)
-    S.place(c, (0.1, 0.5, 0), (8, 78, -28))
-    S.perch(c, 0.8)
+    # Leaning out of the marble, its hexagonal top towards the camera.
+    S.place(c, (0.1, 0.7, 0), (30, 18, 10))
+    S.perch(c, 1.5)
 
 
 # ----------------------------------------------------------------- diamond
@@ -550,18 +553,21 @@ def diamond():
     kimb = S.grain_rock('kimberlite', (0.11, 0.13, 0.12), (0.05, 0.06, 0.06),
                         (0.2, 0.22, 0.2), rough=0.75, grain=50.0,
                         spots=(6.0, 0.12, (0.36, 0.34, 0.24)))
-    S.rock('kimberlite', (3.4, 2.5, 1.2), 101, kimb, (0.0, 0.8, 0.65))
+    S.rock('kimberlite', (3.5, 2.6, 1.2), 103, kimb, (0.0, 0.8, 0.65), points=70, lumpy=0.55)
     h = 1.1
     pts = [Vector(v) * h for v in ((1, 0, 0), (-1, 0, 0), (0, 1, 0), (0, -1, 0),
                                    (0, 0, 1), (0, 0, -1))]
     d = S.hull('diamond', pts)
-    S.bevel(d, 0.06, 3, 20)
+    S.bevel(d, 0.02, 2, 20)
     S.subdivide(d, 3)
     cast = d.modifiers.new('curved', 'CAST')
     cast.cast_type = 'SPHERE'
-    cast.factor = 0.22
+    cast.factor = 0.12
+    # Flat-shaded: finely divided, the faces still read as curved, and the
+    # renderer needs no vertex normals, which two threads sum in a varying
+    # order (see studio.bake_displace).
     for poly in d.data.polygons:
-        poly.use_smooth = True
+        poly.use_smooth = False
 
     def trigons(n):
         # Shallow etch pits: a fine cellular bump on the frosted faces.
@@ -571,9 +577,10 @@ def diamond():
         pit = n.math('LESS_THAN', v.outputs['Distance'], 0.12)
         return n.bump(pit, 0.25, 0.01)
 
-    mat = clear_crystal('diamond', 2.417, tint=(0.98, 0.97, 0.93), rough=(0.12, 0.38),
+    # Greasy-adamantine: mostly clear with glossy patches, a little haze.
+    mat = clear_crystal('diamond', 2.417, tint=(0.98, 0.97, 0.93), rough=(0.02, 0.2),
                         rough_scale=6.0, absorb=((0.95, 0.92, 0.8), 0.3),
-                        scatter=((0.95, 0.95, 0.92), 1.2), bump=trigons)
+                        scatter=((0.95, 0.95, 0.92), 0.35), bump=trigons)
     S.assign(d, mat)
     S.place(d, (0.2, 0.55, 0), (22, 30, 20))
     S.perch(d, 0.55)

@@ -10,7 +10,7 @@ import random
 
 import bmesh
 import bpy
-from mathutils import Matrix, Vector
+from mathutils import Euler, Matrix, Vector
 
 # Fixed so a rerun gives the same pixels: no adaptive sampling, no
 # denoiser (Debian's Blender is built without OpenImageDenoise), two threads.
@@ -240,30 +240,6 @@ def bevel(obj, width, segments=2, angle=25):
     return m
 
 
-def displace(obj, kind, size, strength, depth=4, seed_offset=(0, 0, 0), mid=0.5):
-    tex = bpy.data.textures.new(obj.name + kind, kind)
-    if kind == 'CLOUDS':
-        tex.noise_scale = size
-        tex.noise_depth = depth
-        tex.noise_basis = 'BLENDER_ORIGINAL'
-    elif kind == 'VORONOI':
-        tex.noise_scale = size
-        tex.distance_metric = 'DISTANCE'
-        tex.weight_1 = 1.0
-    m = obj.modifiers.new(kind, 'DISPLACE')
-    m.texture = tex
-    m.texture_coords = 'LOCAL'
-    m.strength = strength
-    m.mid_level = mid
-    # Shift the texture space so each rock samples a different patch.
-    emp = bpy.data.objects.new(obj.name + '_tex', None)
-    link(emp)
-    emp.location = seed_offset
-    m.texture_coords = 'OBJECT'
-    m.texture_coords_object = emp
-    return m
-
-
 def subdivide(obj, levels, simple=True):
     m = obj.modifiers.new('subsurf', 'SUBSURF')
     m.subdivision_type = 'SIMPLE' if simple else 'CATMULL_CLARK'
@@ -272,23 +248,64 @@ def subdivide(obj, levels, simple=True):
     return m
 
 
-def rock(name, size, seed, mat, location=(0, 0, 0), points=36, lumpy=0.35):
+def rock(name, size, seed, mat, location=(0, 0, 0), points=36, lumpy=0.35, layers=()):
     """A broken lump of host rock: the hull of random points on a squashed
-    ellipsoid gives flat fracture faces, noise gives them relief."""
+    ellipsoid gives flat fracture faces, noise gives them relief. layers:
+    extra (size, strength, depth, offset, scale, rotation) displacements."""
     rng = random.Random(seed)
     pts = []
     for _ in range(points):
         v = Vector((rng.gauss(0, 1), rng.gauss(0, 1), rng.gauss(0, 1))).normalized()
         v *= 0.72 + 0.28 * rng.random()
         pts.append(Vector((v.x * size[0], v.y * size[1], v.z * size[2])))
-    obj = hull(name, pts, smooth=True)
+    obj = hull(name, pts)
     subdivide(obj, 5)
     off = (rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50))
-    displace(obj, 'CLOUDS', 1.4, lumpy, 3, off)
-    displace(obj, 'CLOUDS', 0.25, 0.06, 2, off)
+    realize(obj)
+    bake_displace(obj, 1.4, lumpy, 3, off)
+    bake_displace(obj, 0.25, 0.06, 2, off)
+    for size_, strength, depth, offset, scale, rotation in layers:
+        bake_displace(obj, size_, strength, depth, offset, scale, rotation)
     obj.location = location
     settle(obj, 0.12)
     return assign(obj, mat)
+
+
+def realize(obj):
+    """Replaces obj's mesh by its evaluated one, modifiers applied. Simple
+    subdivision only averages points, so this is the same on every run."""
+    dg = bpy.context.evaluated_depsgraph_get()
+    dg.update()
+    me = bpy.data.meshes.new_from_object(obj.evaluated_get(dg))
+    obj.modifiers.clear()
+    obj.data = me
+
+
+def bake_displace(obj, size, strength, depth, offset, scale=(1, 1, 1), rotation=(0, 0, 0)):
+    """Pushes each vertex along its normal by a Clouds texture, in Python.
+    Blender's Displace modifier does the same, but on two threads its
+    vertex normals are summed in a varying order, so the rock came out a
+    hair different on each run and a rare path turned out differently in
+    the photo. Here the normals are summed in one fixed order, and the
+    faces stay flat-shaded so the renderer needs no vertex normals."""
+    tex = bpy.data.textures.new(obj.name + 'CLOUDS', 'CLOUDS')
+    tex.noise_scale = size
+    tex.noise_depth = depth
+    tex.noise_basis = 'BLENDER_ORIGINAL'
+    space = (Matrix.LocRotScale(Vector(offset), Euler(rotation), Vector(scale))
+             .inverted() @ obj.matrix_world)
+    me = obj.data
+    normals = [Vector() for _ in me.vertices]
+    for poly in me.polygons:
+        w = poly.normal * poly.area
+        for vi in poly.vertices:
+            normals[vi] += w
+    for v, nrm in zip(me.vertices, normals):
+        amount = tex.evaluate(space @ v.co)[3]
+        v.co += nrm.normalized() * ((amount - 0.5) * strength)
+    me.update()
+    for poly in me.polygons:
+        poly.use_smooth = False
 
 
 def settle(obj, sink):
@@ -403,12 +420,60 @@ def lights():
     area_light('fill', (30, -20, 10), (30, 20), 3000.0, (0.93, 0.96, 1.0))
     # A strip behind and above draws bright edges on glassy crystals.
     area_light('rim', (6, 24, 40), (30, 6), 5000.0)
+    # A small, hard sun-like lamp beside the softbox: crisp glints on
+    # crystal faces and edges, and a firmer shadow under each specimen.
+    spot = bpy.data.lights.new('glint', 'SPOT')
+    spot.energy = 9000.0
+    spot.shadow_soft_size = 0.6
+    spot.spot_size = math.radians(30)
+    spot.spot_blend = 0.6
+    spot.color = (1.0, 0.96, 0.9)
+    obj = link(bpy.data.objects.new('glint', spot))
+    obj.location = (-14, -30, 42)
+    obj.rotation_euler = (TARGET - obj.location).to_track_quat('-Z', 'Y').to_euler()
+    reflectors()
     world = bpy.data.worlds.new('room')
     world.use_nodes = True
     bg = world.node_tree.nodes['Background']
     bg.inputs['Color'].default_value = (0.5, 0.5, 0.5, 1)
     bg.inputs['Strength'].default_value = 0.12
     bpy.context.scene.world = world
+
+
+def reflectors():
+    """Bright strips and dark flags around the set that only reflections
+    and refractions see: glass needs a room with structure to mirror and
+    bend, while the camera, the backdrop and the rock's diffuse light stay
+    as they were."""
+    def panel(name, location, size, strength, color=(1, 1, 1)):
+        bpy.ops.mesh.primitive_plane_add(size=1)
+        obj = bpy.context.object
+        obj.name = name
+        obj.scale = (size[0], size[1], 1)
+        obj.location = location
+        d = TARGET - Vector(location)
+        obj.rotation_euler = d.to_track_quat('Z', 'Y').to_euler()
+        n = Nodes(name)
+        if strength > 0:
+            sh = n.node('ShaderNodeEmission', Color=color, Strength=strength)
+        else:
+            sh = n.node('ShaderNodeBsdfDiffuse', Color=(0.01, 0.01, 0.01))
+        mat = n.surface(sh)
+        # Found only by glossy and transmission rays, never sampled as a lamp.
+        mat.cycles.sample_as_light = False
+        assign(obj, mat)
+        obj.visible_camera = False
+        obj.visible_diffuse = False
+        obj.visible_shadow = False
+        obj.visible_volume_scatter = False
+        return obj
+    # Tall softbox strips left and right, a window-like panel high behind,
+    # and black flags between them so faces show light and dark bands.
+    panel('strip_left', (-30, -8, 18), (5, 40), 6.0, (1.0, 0.97, 0.92))
+    panel('strip_right', (28, -14, 16), (4, 34), 3.5, (0.92, 0.96, 1.0))
+    panel('window', (-6, 26, 30), (30, 8), 5.0)
+    panel('flag_front', (-8, -34, 14), (14, 24), 0.0)
+    panel('flag_right', (22, 14, 16), (12, 30), 0.0)
 
 
 def camera(scene):
