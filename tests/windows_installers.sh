@@ -30,16 +30,6 @@ later=$(sed -E 's/.*Tvirdex-(.*)-win64$/\1/' <<<"$second")
     fail "the next version does not drop licenses/GPL-2.0-only.txt"
 echo "next version $later built; it ships licenses/GPL-2.0-only.txt no more"
 
-# run STATUS PROGRAM ARGS...: runs a Windows program to its end and requires its exit status
-# (as Unix passes it on: its low byte, so 1603 comes out as 67).
-run() {
-    local expected=$1 status=0
-    shift
-    wine "$@" || status=$?
-    wineserver -w
-    [ "$status" = $((expected % 256)) ] ||
-        fail "$(basename "$1") ${*:2}: status $status, expected $expected"
-}
 entries() { reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -c '"DisplayName"="Твирдекс"' || true; }
 nothing_left() {
     [ ! -e "$install_dir" ] || fail "$1 left: $(cd "$install_dir" && find . -mindepth 1)"

@@ -32,12 +32,7 @@ if [ "$dpi" != 96 ]; then
 fi
 
 # msiexec /i|/x on the MSI, silently, as a deployment tool runs it.
-msiexec_quiet() {
-    local status=0
-    wine msiexec "$1" "$artifact" /qn || status=$?
-    wineserver -w
-    [ "$status" = 0 ] || fail "msiexec $1 exited with $status"
-}
+msiexec_quiet() { run 0 msiexec "$1" "$artifact" /qn; }
 # The Start-menu entry: in the menu of all users; Wine's msiexec puts an MSI's in the user's own,
 # as it does not yet follow ALLUSERS for ProgramMenuFolder.
 user_shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"

@@ -40,6 +40,16 @@ drive_c=$prefix/drive_c
 install_dir="$drive_c/Program Files/Tvirdex"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tvirdex'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
+# run STATUS PROGRAM ARGS...: runs a Windows program to its end and requires its exit status
+# (as Unix passes it on: its low byte, so 1603 comes out as 67).
+run() {
+    local expected=$1 status=0
+    shift
+    wine "$@" || status=$?
+    wineserver -w
+    [ "$status" = $((expected % 256)) ] ||
+        fail "$(basename "$1") ${*:2}: status $status, expected $expected"
+}
 # Exported, since the console would show the Cyrillic names in its own code page.
 reg_export() {
     wine reg export "$1" "$drive_c/export.reg" /y >/dev/null &&
