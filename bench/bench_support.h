@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QObject>
 #include <QPushButton>
@@ -17,8 +18,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace driver {
 
@@ -63,20 +62,13 @@ inline int counterValue(const QLabel *label)
 // Kibibytes from a "Name:   1234 kB" line of /proc/self/status; -1 when it cannot be read.
 inline long procStatusKiB(const char *name)
 {
-    std::FILE *f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long value = -1;
-    const std::size_t len = std::strlen(name);
-    while (std::fgets(line, sizeof line, f)) {
-        if (std::strncmp(line, name, len) == 0 && line[len] == ':') {
-            value = std::strtol(line + len + 1, nullptr, 10);
-            break;
-        }
-    }
-    std::fclose(f);
-    return value;
+    QFile f(QStringLiteral("/proc/self/status"));
+    const QByteArray key = QByteArray(name) + ':';
+    for (const QByteArray &line :
+        f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>())
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLong();
+    return -1;
 }
 
 // Shows the form, waits until it has the focus and looks its controls up; says why on failure.

@@ -14,7 +14,6 @@
 #include <QStyleFactory>
 
 #include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -30,7 +29,7 @@
 namespace {
 
 constexpr long allowedGrowthKiB = 256;
-constexpr quint64 defaultSeed = 20240917;
+constexpr unsigned long long defaultSeed = 20240917;
 
 class Soak
 {
@@ -67,20 +66,16 @@ public:
         }
         pressClear();
         QCoreApplication::processEvents();
-        m_optionClicks = m_arrowKeys = m_evaluateClicks = m_clearClicks = m_gamesFinished = 0;
+        mix = {};
         return check();
     }
 
     const std::string &failure() const { return m_failure; }
 
-    // What the run covered, so a change in the mix of actions does not go unnoticed.
-    void printMix() const
-    {
-        std::printf(
-            "action mix         %lld option clicks, %lld arrow keys, %lld Изведи, %lld Чисти; "
-            "%lld games played to the last pair\n",
-            m_optionClicks, m_arrowKeys, m_evaluateClicks, m_clearClicks, m_gamesFinished);
-    }
+    // What the run covered, so a change in the mix of actions does not go unnoticed: option
+    // clicks, arrow keys, Изведи, Чисти, and games played to the last pair.
+    enum Kind { Option, Arrow, Evaluate, Clear, Finished };
+    std::array<long long, 5> mix {};
     const std::string &lastAction() const { return m_action; }
 
 private:
@@ -88,68 +83,54 @@ private:
     {
         for (;;) {
             const int roll = pick(100);
-            if (roll < 32) {
-                if (QRadioButton *b = randomEnabled(m_c.mineral)) {
-                    clickOption(b, "mineral");
-                    return;
-                }
-            } else if (roll < 64) {
-                // Half the time the pupil knows the answer, so games do reach their end.
-                QRadioButton *b = nullptr;
-                if (pick(2) == 0) {
-                    for (int i = 0; i < 10; ++i) {
-                        if (m_c.mineral[i]->isChecked() && m_c.hardness[i]->isEnabled())
-                            b = m_c.hardness[i];
-                    }
-                }
-                if (!b)
-                    b = randomEnabled(m_c.hardness);
-                if (b) {
-                    clickOption(b, "hardness");
-                    return;
-                }
-            } else if (roll < 82) {
-                m_action = "click Изведи";
-                pressEvaluate();
+            if (roll >= 64 && roll < 84) {
+                const bool evaluate = roll < 82;
+                m_action = evaluate ? "click Изведи" : "click Чисти";
+                evaluate ? pressEvaluate() : pressClear();
                 return;
-            } else if (roll < 84) {
-                m_action = "click Чисти";
-                pressClear();
-                return;
-            } else {
-                auto &column = pick(2) == 0 ? m_c.mineral : m_c.hardness;
-                if (QRadioButton *b = randomEnabled(column)) {
-                    const bool down = pick(2) == 0;
-                    m_action = std::string("arrow ") + (down ? "Down" : "Up") + " on "
-                        + b->objectName().toStdString() + ' '
-                        + std::to_string(b->property("index").toInt());
-                    arrowOn(b, down ? Qt::Key_Down : Qt::Key_Up);
-                    return;
+            }
+            // An option button: clicked (a mineral below 32, a value below 64), or an arrow key.
+            const bool arrow = roll >= 84;
+            const bool hardness = arrow ? pick(2) != 0 : roll >= 32;
+            QRadioButton *b = nullptr;
+            // Half the time the pupil knows the answer, so games do reach their end.
+            if (hardness && !arrow && pick(2) == 0) {
+                for (int i = 0; i < 10; ++i) {
+                    if (m_c.mineral[i]->isChecked() && m_c.hardness[i]->isEnabled())
+                        b = m_c.hardness[i];
                 }
             }
+            if (!b)
+                b = randomEnabled(hardness ? m_c.hardness : m_c.mineral);
+            if (!b)
+                continue;
+            const std::string index = std::to_string(b->property("index").toInt());
+            if (arrow) {
+                const bool down = pick(2) == 0;
+                m_action = std::string("arrow ") + (down ? "Down" : "Up") + " on "
+                    + b->objectName().toStdString() + ' ' + index;
+                arrowOn(b, down ? Qt::Key_Down : Qt::Key_Up);
+            } else {
+                ++mix[Option];
+                m_action = std::string("click ") + (hardness ? "hardness " : "mineral ") + index;
+                driver::click(b);
+            }
+            return;
         }
-    }
-
-    void clickOption(QRadioButton *b, const char *what)
-    {
-        ++m_optionClicks;
-        m_action
-            = std::string("click ") + what + ' ' + std::to_string(b->property("index").toInt());
-        driver::click(b);
     }
 
     void pressEvaluate()
     {
         driver::click(m_c.evaluate);
         ++m_evaluations;
-        ++m_evaluateClicks;
+        ++mix[Evaluate];
     }
 
     void pressClear()
     {
         driver::click(m_c.clear);
         m_evaluations = 0;
-        ++m_clearClicks;
+        ++mix[Clear];
     }
 
     // As after Tab: the button holds the focus, then the arrow key goes to whatever has it.
@@ -161,7 +142,7 @@ private:
             return;
         }
         QTest::keyClick(b, key);
-        ++m_arrowKeys;
+        ++mix[Arrow];
     }
 
     QRadioButton *randomEnabled(const std::array<QRadioButton *, 10> &column)
@@ -222,12 +203,8 @@ private:
             return fail("more than one button selected in a column");
         if (retired != correct)
             return fail(std::to_string(retired) + " retired pairs but " + counters);
-        if (retired == 10 && !m_finished) {
-            ++m_gamesFinished;
-            m_finished = true;
-        } else if (retired < 10) {
-            m_finished = false;
-        }
+        mix[Finished] += retired == 10 && !m_finished;
+        m_finished = retired == 10;
         return true;
     }
 
@@ -236,11 +213,6 @@ private:
     int m_evaluations = 0;
     bool m_focusLost = false;
     bool m_finished = false;
-    long long m_optionClicks = 0;
-    long long m_arrowKeys = 0;
-    long long m_evaluateClicks = 0;
-    long long m_clearClicks = 0;
-    long long m_gamesFinished = 0;
     std::string m_action = "none";
     std::string m_failure;
 };
@@ -255,16 +227,14 @@ int main(int argc, char *argv[])
 
     const QStringList args = QCoreApplication::arguments();
     bool ok = true;
-    const qint64 actions = args.size() > 1 ? args[1].toLongLong(&ok) : 100000;
+    const long long actions = args.size() > 1 ? args[1].toLongLong(&ok) : 100000;
     bool seedOk = true;
-    const quint64 seed = args.size() > 2 ? args[2].toULongLong(&seedOk) : defaultSeed;
+    const unsigned long long seed = args.size() > 2 ? args[2].toULongLong(&seedOk) : defaultSeed;
     if (!ok || !seedOk || actions < 1) {
-        std::fprintf(stderr, "usage: tvirdex_soak [actions=100000] [seed=%llu]\n",
-            static_cast<unsigned long long>(defaultSeed));
+        std::fprintf(stderr, "usage: tvirdex_soak [actions=100000] [seed=%llu]\n", defaultSeed);
         return 2;
     }
-    std::printf("tvirdex_soak: %lld actions, seed %llu, platform %s\n",
-        static_cast<long long>(actions), static_cast<unsigned long long>(seed),
+    std::printf("tvirdex_soak: %lld actions, seed %llu, platform %s\n", actions, seed,
         qPrintable(QGuiApplication::platformName()));
 
     Tvirdex form;
@@ -276,8 +246,7 @@ int main(int argc, char *argv[])
 
     Soak soak(controls, seed);
     if (!soak.warmUp()) {
-        std::fprintf(stderr, "FAIL seed %llu, warm-up round: %s\n",
-            static_cast<unsigned long long>(seed), soak.failure().c_str());
+        std::fprintf(stderr, "FAIL seed %llu, warm-up round: %s\n", seed, soak.failure().c_str());
         return 1;
     }
     const long rssStart = driver::procStatusKiB("VmRSS");
@@ -285,10 +254,9 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    for (qint64 n = 1; n <= actions; ++n) {
+    for (long long n = 1; n <= actions; ++n) {
         if (!soak.step()) {
-            std::fprintf(stderr, "FAIL seed %llu, step %lld, after '%s': %s\n",
-                static_cast<unsigned long long>(seed), static_cast<long long>(n),
+            std::fprintf(stderr, "FAIL seed %llu, step %lld, after '%s': %s\n", seed, n,
                 soak.lastAction().c_str(), soak.failure().c_str());
             return 1;
         }
@@ -297,16 +265,12 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     const long rssEnd = driver::procStatusKiB("VmRSS");
     const long growth = rssEnd - rssStart;
-    const qint64 painted = paints.count - paintsBefore;
+    const long long painted = paints.count - paintsBefore;
 
-    std::printf("actions            %lld in %.2f s\n", static_cast<long long>(actions), seconds);
-    std::printf("actions per second %.0f\n", actions / seconds);
-    std::printf("paint events       %lld\n", static_cast<long long>(painted));
-    soak.printMix();
-    std::printf("VmRSS start        %ld KiB\n", rssStart);
-    std::printf("VmRSS end          %ld KiB\n", rssEnd);
-    std::printf("VmRSS growth       %+ld KiB (limit %ld KiB)\n", growth, allowedGrowthKiB);
-    std::printf("VmHWM              %ld KiB\n", driver::procStatusKiB("VmHWM"));
+    std::printf("%lld actions in %.2f s, %lld paint events, peak VmHWM %ld KiB; %lld option "
+                "clicks, %lld arrow keys, %lld Изведи, %lld Чисти, %lld games to the last pair\n",
+        actions, seconds, painted, driver::procStatusKiB("VmHWM"), soak.mix[0], soak.mix[1],
+        soak.mix[2], soak.mix[3], soak.mix[4]);
 
 #if defined(TVIRDEX_UNDER_ASAN)
     // AddressSanitizer holds freed blocks in quarantine, so resident memory grows by design.
@@ -314,28 +278,22 @@ int main(int argc, char *argv[])
 #else
     const bool memoryChecked = true;
 #endif
-    const bool memoryOk = growth <= allowedGrowthKiB;
+    const bool grewTooMuch = memoryChecked && growth > allowedGrowthKiB;
     // Rows for the summary table of run-benchmarks: measure, figure, target, verdict.
-    std::printf("RESULT\tsoak: %lld random actions, seed %llu\t%.0f actions/s\t-\t-\n",
-        static_cast<long long>(actions), static_cast<unsigned long long>(seed), actions / seconds);
+    std::printf("RESULT\tsoak: %lld random actions, seed %llu\t%.0f actions/s\t-\t-\n", actions,
+        seed, actions / seconds);
     std::printf(
         "RESULT\tsoak: VmRSS after warm-up -> end\t%.2f -> %.2f MiB (%+ld KiB)\t<= +%ld KiB\t%s\n",
         rssStart / 1024.0, rssEnd / 1024.0, growth, allowedGrowthKiB,
-        !memoryChecked ? "not applied (ASan)"
-            : memoryOk ? "met"
-                       : "MISSED");
-
-    if (painted == 0) {
-        std::fprintf(stderr, "FAIL: nothing was repainted, so painting went untested\n");
-        return 1;
-    }
-    if (rssStart < 0 || rssEnd < 0) {
-        std::fprintf(stderr, "FAIL: cannot read VmRSS from /proc/self/status\n");
-        return 1;
-    }
-    if (memoryChecked && !memoryOk) {
-        std::fprintf(stderr, "FAIL seed %llu: resident memory grew by %ld KiB over %lld actions\n",
-            static_cast<unsigned long long>(seed), growth, static_cast<long long>(actions));
+        !memoryChecked    ? "not applied (ASan)"
+            : grewTooMuch ? "MISSED"
+                          : "met");
+    const char *fault = painted == 0 ? "nothing was repainted, so painting went untested"
+        : rssStart < 0 || rssEnd < 0 ? "cannot read VmRSS from /proc/self/status"
+        : grewTooMuch                ? "resident memory grew beyond the limit"
+                                     : nullptr;
+    if (fault) {
+        std::fprintf(stderr, "FAIL seed %llu: %s\n", seed, fault);
         return 1;
     }
     std::printf("OK\n");
