@@ -117,7 +117,7 @@ read_text() { crop "$1" "$2" "$3" "$4" "$5" -resize 400% -colorspace gray png:- 
 # play NAME: starts $target in $workdir, plays one pair, reads the result off the screen
 # and closes the window; leaves $out/windows-MODE-DPI-NAME-*.png, the client area in -client.png.
 play() {
-    local shot=$out/windows-$mode-$dpi-$1 message attempts correct status leaked
+    local shot=$out/windows-$mode-$dpi-$1 message attempts correct leaked
     env -i HOME="$HOME" PATH="$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
         WINEPREFIX="$WINEPREFIX" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="$WINEDLLOVERRIDES" \
         wine cmd /c 'C:\tvirdex-start.cmd' "$target" "$workdir" &
@@ -127,17 +127,12 @@ play() {
     leaked=$(tr -d '\r' <"$drive_c/users/$(id -un)/Temp/tvirdex-environment.txt" | grep -E '^(DISPLAY|WAYLAND_DISPLAY|XAUTHORITY|XDG_[A-Z_]*|SHELL|TERM|LANG|LC_[A-Z]*|HOME|USER|QT_[A-Z_]*)=' || true)
     [ -z "$leaked" ] || fail "the program started with Unix variables: $leaked"
 
-    import -window root "$shot-start.png"
+    screenshot "$shot-start.png"
     [ "$(colours "$shot-start.png" 332 44 100 90)" = 1 ] || fail "picture display not empty at start"
     click 168 242 # "Флуорит"
     click 24 122  # "4"
     click 52 12   # "Изведи"
-    # Judged once the correct counter shows a digit: polled, not a fixed wait.
-    for _ in $(seq 50); do
-        import -window root "$shot-play.png"
-        [ "$(colours "$shot-play.png" 410 234 61 21)" -gt 1 ] && break
-        sleep 0.1
-    done
+    screenshot "$shot-play.png"
     xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the window went away during play"
     timeout 10 import -frame -window "$wid" "$shot-window.png"
     crop "$shot-play.png" 0 0 514 414 "$shot-client.png"
@@ -151,14 +146,7 @@ play() {
     echo "counters read: $attempts / $correct"
     [ "$attempts" = 1 ] && [ "$correct" = 1 ] || fail "counters show '$attempts' and '$correct', not 1 and 1"
 
-    # Closing the window ends the program, with status 0.
-    wmctrl -i -c "$wid"
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && fail "program still running after its window was closed"
-    status=0
-    wait "$app" || status=$?
-    app=
-    [ "$status" = 0 ] || fail "program exited with status $status"
+    close_and_wait
     echo "played ($1): $target in $workdir"
 }
 

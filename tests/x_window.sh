@@ -176,7 +176,17 @@ keys() {
     changed_since "$before" "the keys $*"
 }
 
-# close_window: asks the window to close, as its title bar's close button does.
-close_window() {
+# close_and_wait: asks the window to close, as its title bar's close button does; the program
+# must then end within 20 s, with status 0.
+close_and_wait() {
+    local closed=$SECONDS status=0
     if [ "$display_kind" = wayland ]; then swaymsg -q "[con_id=$wid] kill"; else wmctrl -i -c "$wid"; fi
+    while kill -0 "$app" 2>/dev/null; do
+        [ $((SECONDS - closed)) -lt 20 ] || fail "program still running 20 s after its window was closed"
+        sleep 0.05
+    done
+    wait "$app" || status=$?
+    app=
+    [ "$status" = 0 ] || fail "program exited with status $status"
+    echo "the program ended $((SECONDS - closed)) s after the close request"
 }
