@@ -3,7 +3,7 @@
 # administrator meets them. Each refuses to install over the other's copy, with a non-zero
 # status under /S and /qn, and leaves that copy whole; the next version of each, which ships one
 # file fewer, replaces this one so that the folder holds exactly its files; uninstalling it then
-# leaves nothing.
+# leaves no file, Start-menu entry or entry in the list of installed programs.
 set -euo pipefail
 root=$1 version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -34,7 +34,7 @@ entries() { reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall
 nothing_left() {
     [ ! -e "$install_dir" ] || fail "$1 left: $(cd "$install_dir" && find . -mindepth 1)"
     [ "$(entries)" = 0 ] || fail "$1 left an entry in the list of installed programs"
-    [ ! -e "$shortcut" ] || fail "$1 left the Start-menu entry"
+    [ ! -e "$shortcut" ] && [ ! -e "$user_shortcut" ] || fail "$1 left the Start-menu entry"
 }
 
 # The installer's copy: the MSI refuses it, and the copy stays whole and the installer's.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows build as a school gets it, in a fresh Wine prefix on a real X server: installs it
 # silently (installer, msi) or unpacks it (portable), plays one pair with real X input, reads the
-# result off the screen, closes the window, and for the installer and the MSI uninstalls it again.
+# result off the screen and closes the window. (Uninstalling is windows_installers.sh's part.)
 # The program starts as in a pupil's Windows session: without the Unix variables Wine copies into
 # the Windows environment, from the Start-menu shortcut (installer, msi) or from its folder in a
 # Cyrillic path with spaces (portable). The installer plays again in dark mode, which must draw
@@ -31,11 +31,6 @@ if [ "$dpi" != 96 ]; then
     echo "screen set to $dpi dpi"
 fi
 
-# msiexec /i|/x on the MSI, silently, as a deployment tool runs it.
-msiexec_quiet() { run 0 msiexec "$1" "$artifact" /qn; }
-# The Start-menu entry: in the menu of all users; Wine's msiexec puts an MSI's in the user's own,
-# as it does not yet follow ALLUSERS for ProgramMenuFolder.
-user_shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
 # A pupil's session has no DISPLAY, XAUTHORITY or LANG, nor any other Unix variable: Wine gets
 # only what it needs to draw, and the launcher clears those from the Windows environment. Then it
 # does what Explorer does: starts the program in its working directory, and waits for its exit.
@@ -78,7 +73,7 @@ msi)
             fail "the MSI's Property table lacks '$expected'"
     done
     msiinfo suminfo "$artifact" | grep -q '^Template: x64;' || fail "the MSI is not for 64-bit Windows"
-    msiexec_quiet /i
+    run 0 msiexec /i "$artifact" /qn
     # Exactly the files the zip and the installer carry.
     holds "$staged" || fail "Program Files\\Tvirdex does not hold the packaged files"
     [ -f "$shortcut" ] || [ -f "$user_shortcut" ] || fail "no Start-menu entry «Твирдекс»"
@@ -175,22 +170,4 @@ portable)
     ;;
 esac
 
-case $mode in
-installer)
-    wine "$install_dir/Uninstall.exe" /S
-    wineserver -w
-    ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is still there"
-    ;;
-msi)
-    msiexec_quiet /x
-    ! reg_export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -q 'Твирдекс' ||
-        fail "the uninstall entry is still there"
-    [ ! -e "$user_shortcut" ] || fail "the uninstall left the Start-menu entry"
-    ;;
-esac
-if [ "$mode" != portable ]; then
-    [ ! -e "$install_dir" ] || fail "the uninstall left: $(cd "$install_dir" && find . -mindepth 1)"
-    [ ! -e "$shortcut" ] || fail "the uninstall left the Start-menu entry"
-    echo "uninstalled: no file, shortcut or uninstall entry left"
-fi
 echo "windows $mode play at $dpi dpi passed; screenshots in $out"

@@ -40,6 +40,9 @@ drive_c=$prefix/drive_c
 install_dir="$drive_c/Program Files/Tvirdex"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tvirdex'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
+# Wine's msiexec puts an MSI's Start-menu entry in the user's own menu, as it does not yet follow
+# ALLUSERS for ProgramMenuFolder.
+user_shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Твирдекс.lnk"
 # run STATUS PROGRAM ARGS...: runs a Windows program to its end and requires its exit status
 # (as Unix passes it on: its low byte, so 1603 comes out as 67).
 run() {
