@@ -269,8 +269,9 @@ int main(int argc, char *argv[])
 
     std::printf("%lld actions in %.2f s, %lld paint events, peak VmHWM %ld KiB; %lld option "
                 "clicks, %lld arrow keys, %lld Изведи, %lld Чисти, %lld games to the last pair\n",
-        actions, seconds, painted, driver::procStatusKiB("VmHWM"), soak.mix[0], soak.mix[1],
-        soak.mix[2], soak.mix[3], soak.mix[4]);
+        actions, seconds, painted, driver::procStatusKiB("VmHWM"), soak.mix[Soak::Option],
+        soak.mix[Soak::Arrow], soak.mix[Soak::Evaluate], soak.mix[Soak::Clear],
+        soak.mix[Soak::Finished]);
 
 #if defined(TVIRDEX_UNDER_ASAN)
     // AddressSanitizer holds freed blocks in quarantine, so resident memory grows by design.
