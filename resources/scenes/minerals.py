@@ -1,9 +1,11 @@
-# One function per mineral, each a natural specimen in the shared studio.
+# One function per mineral in the shared studio: eight raw specimens, and
+# topaz and corundum as the cut gems they are best known as.
 #
 #   blender -b --factory-startup -P minerals.py -- MINERAL OUT.png WIDTH HEIGHT
 #
 # Sizes are in centimetres and roughly true to life, so a diamond is small
-# beside a fluorite cluster; the host rock shows the scale.
+# beside a fluorite cluster; the host rock shows the scale. The gems are
+# large stones, as a museum shows them.
 
 import math
 import os
@@ -450,99 +452,67 @@ def quartz():
         S.perch(p, 0.5)
 
 
-# ------------------------------------------------------------------- topaz
+# -------------------------------------------------------------------- gems
+
+def cut_stone(name, rings, keel=None):
+    """A faceted stone as the convex hull of its outline at each step: every
+    ring is a list of points, and the hull's faces between neighbouring
+    rings are the facets. keel: extra points where the pavilion ends."""
+    pts = [p for ring in rings for p in ring] + list(keel or [])
+    return S.hull(name, pts)
+
+
+def oval_ring(count, hl, hw, size, z, phase):
+    return [Vector((hl * size * math.cos(a), hw * size * math.sin(a), z))
+            for a in (2 * math.pi * (i + phase) / count for i in range(count))]
+
+
+def step_ring(hl, hw, corner, inset, z):
+    """The eight corners of an emerald cut's outline, moved in by inset."""
+    x, y, c = hl - inset, hw - inset, corner
+    return [Vector(v) for v in ((x - c, y, z), (x, y - c, z), (x, c - y, z), (x - c, -y, z),
+                                (c - x, -y, z), (-x, c - y, z), (-x, y - c, z), (c - x, y, z))]
+
+
+def lie(obj, location, tilt_deg, turn_deg):
+    """Lays a stone on the paper tipped onto its side, as a loose stone
+    rests, its table turned towards the camera."""
+    obj.rotation_euler = (math.radians(tilt_deg), 0.0, math.radians(turn_deg))
+    obj.location = location
+    S.settle(obj, 0.0)
+    return obj
+
+
+def polished(name, ior, absorb, density):
+    """A polished gem: clear, coloured by absorption in its volume, so the
+    long paths through the pavilion glow deeper than the table."""
+    return clear_crystal(name, ior, rough=(0.0, 0.01), rough_scale=2.0,
+                         absorb=(absorb, density), shadow=0.9)
+
 
 def topaz():
-    """A golden-sherry topaz prism: a lozenge-shaped section of eight faces,
-    deep lengthwise striations, a wedge-shaped tip, and a flat base where it
-    broke along its basal cleavage."""
-    def lengthwise(n):
-        wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=6.0, Distortion=0.6,
-                      Detail=2.0)
-        wave.wave_type = 'BANDS'
-        wave.bands_direction = 'X'
-        wave2 = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=7.3, Distortion=0.5,
-                       Detail=2.0)
-        wave2.wave_type = 'BANDS'
-        wave2.bands_direction = 'Y'
-        h = n.math('ADD', wave.outputs['Fac'], wave2.outputs['Fac'])
-        return n.bump(h, 0.32, 0.008)
+    """A golden-sherry topaz, emerald cut: a long octagonal table, three
+    steps on the crown and four on the pavilion down to a keel."""
+    hl, hw, c = 1.85, 1.3, 0.36
+    rings = [step_ring(hl, hw, c, inset, z) for inset, z in (
+        (0.0, 0.02), (0.2, 0.22), (0.44, 0.38), (0.65, 0.45),
+        (0.0, -0.02), (0.29, -0.42), (0.62, -0.85), (0.98, -1.25))]
+    keel = [Vector((hl - hw, 0.0, -1.55)), Vector((hw - hl, 0.0, -1.55))]
+    t = cut_stone('topaz', rings, keel)
+    S.assign(t, polished('topaz', 1.62, (1.0, 0.55, 0.2), 0.7))
+    lie(t, (0.0, 1.6, 0.0), 30, 14)
 
-    rockm = S.grain_rock('topaz_host', (0.42, 0.4, 0.37), (0.22, 0.21, 0.2),
-                         (0.6, 0.58, 0.54), rough=0.8, grain=45.0)
-    S.rock('host', (3.4, 2.4, 1.0), 83, rockm, (0.0, 0.7, 0.5), points=44, lumpy=0.45)
-    # Clear, lightly coloured glass: no haze in the body.
-    mat = clear_crystal('topaz', 1.62, tint=(1.0, 0.98, 0.94), rough=(0.0, 0.02),
-                        rough_scale=2.0, absorb=((0.95, 0.72, 0.4), 0.55),
-                        bump=lengthwise)
-    radii = [1.0, 0.78, 0.6, 0.78, 1.0, 0.78, 0.6, 0.78]
-    pts = []
-    length = 3.5
-    for i, rr in enumerate(radii):
-        a = 2 * math.pi * i / 8
-        x, y = 0.95 * rr * math.cos(a), 0.7 * rr * math.sin(a)
-        pts.append(Vector((x, y, 0.0)))
-        pts.append(Vector((x, y, length)))
-    # The wedge: a ridge along the long diagonal, with small faces at its ends.
-    pts += [Vector((0.42, 0, length + 1.35)), Vector((-0.42, 0, length + 1.35)),
-            Vector((0.88, 0, length + 0.45)), Vector((-0.88, 0, length + 0.45))]
-    t = S.hull('topaz', pts)
-    S.bevel(t, 0.004, 1)
-    S.assign(t, mat)
-    S.place(t, (0.1, 0.6, 0), (18, -22, 38))
-    S.perch(t, 0.7)
-
-
-# ---------------------------------------------------------------- corundum
 
 def corundum():
-    """A rough ruby: a barrel-shaped hexagonal crystal with deep horizontal
-    striations, translucent and dull, in white marble."""
-    marble = S.grain_rock('marble', (0.74, 0.73, 0.7), (0.55, 0.55, 0.54), (0.82, 0.81, 0.78),
-                          rough=0.55, grain=25.0, bump=0.2)
-    S.rock('marble', (3.9, 2.9, 1.3), 92, marble, (0.0, 0.8, 0.7), points=56, lumpy=0.5)
-    n = S.Nodes('ruby')
-    z = axis_z(n)
-    wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=1.8, Distortion=5.0, Detail=3.0,
-                  **{'Detail Scale': 1.0})
-    wave.wave_type = 'BANDS'
-    wave.bands_direction = 'Z'
-    band = n.ramp(wave.outputs['Fac'], [(0.2, (0.13, 0.006, 0.03)), (0.5, (0.15, 0.008, 0.035)),
-                                        (0.8, (0.18, 0.015, 0.045))])
-    # Colour zoned in patches, purplish to pinkish red, not one even tint.
-    zone = n.noise(1.1, 4, 0.6)
-    tone = n.ramp(zone.outputs['Fac'], [(0.3, (0.55, 0.5, 0.8)), (0.7, (1.4, 1.1, 0.9))])
-    band = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0,
-                  Color1=band.outputs[0], Color2=tone.outputs[0])
-    # Patches of the white marble still stuck to the crystal.
-    crust = n.noise(1.6, 5, 0.55)
-    cmask = n.maprange(crust.outputs['Fac'], 0.74, 0.78, 0.0, 1.0)
-    band = n.node('ShaderNodeMixRGB', Fac=cmask, Color1=band.outputs[0],
-                  Color2=(0.62, 0.58, 0.56))
-    fine = n.noise(30.0, 3, 0.5)
-    height = n.math('ADD', wave.outputs['Fac'], n.math('MULTIPLY', fine.outputs['Fac'], 0.4))
-    b = n.bump(height, 0.15, 0.02)
-    rv = n.noise(2.0, 3, 0.55)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.06, 0.3)
-    r = n.math('MAXIMUM', r, n.math('MULTIPLY', cmask, 0.8))
-    p = n.principled(Base_Color=band, Subsurface=n.math('MULTIPLY', n.math('SUBTRACT', 1.0, cmask), 0.08),
-                     Subsurface_Color=(0.42, 0.015, 0.06),
-                     Subsurface_Radius=(0.25, 0.01, 0.02), Roughness=r, Specular=0.65,
-                     Normal=b)
-    mat = n.surface(p)
-    pts = []
-    rings = [(0.0, 0.7), (0.6, 0.95), (1.8, 1.08), (3.0, 0.97), (3.6, 0.72)]
-    for zz, rr in rings:
-        for i in range(6):
-            a = 2 * math.pi * i / 6
-            pts.append(Vector((rr * math.cos(a), rr * math.sin(a), zz - 1.8)))
-    c = S.hull('corundum', pts)
-    # Flat faces and a flat basal top; only the edges lose a hair.
-    S.bevel(c, 0.006, 1, 15)
-    S.assign(c, mat)
-    # Leaning out of the marble, its hexagonal top towards the camera.
-    S.place(c, (0.1, 0.7, 0), (30, 18, 10))
-    S.perch(c, 1.5)
+    """A ruby, oval brilliant cut: an octagonal table, star and kite facets
+    on the crown and a pointed pavilion, in a purplish red."""
+    hl, hw = 1.2, 0.95
+    rings = [oval_ring(count, hl, hw, size, z * hw, phase) for count, size, z, phase in (
+        (8, 0.56, 0.36, 0.5), (8, 0.8, 0.19, 0.0), (32, 1.0, 0.02, 0.0),
+        (32, 1.0, -0.02, 0.0), (8, 0.5, -0.46, 0.0))]
+    r = cut_stone('corundum', rings, [Vector((0, 0, -0.86 * hw))])
+    S.assign(r, polished('ruby', 1.77, (1.0, 0.03, 0.12), 2.0))
+    lie(r, (0.0, 1.6, 0.0), 30, -12)
 
 
 # ----------------------------------------------------------------- diamond
