@@ -135,85 +135,386 @@ def talc():
 
 # ------------------------------------------------------------------ gypsum
 
-def gypsum():
-    """Selenite: three clear tabular blades, milky and clay-stained near
-    the base, growing from a lump of grey marl."""
-    marl = S.grain_rock('marl', (0.36, 0.33, 0.29), (0.22, 0.2, 0.18), (0.48, 0.45, 0.4),
-                        rough=0.85, grain=90.0)
-    S.rock('marl', (3.8, 2.6, 0.9), 21, marl, (0.0, 0.4, 0.55))
+def _clouds(name, size, depth=2):
+    """A Clouds texture to sample in Python, as bake_displace does: the same
+    numbers on every run."""
+    tex = bpy.data.textures.new(name, 'CLOUDS')
+    tex.noise_scale = size
+    tex.noise_depth = depth
+    tex.noise_basis = 'BLENDER_ORIGINAL'
+    return lambda v: tex.evaluate(v)[3] - 0.5
 
-    def density(n):
-        z = axis_z(n)
-        return n.maprange(z, -0.4, 1.0, 0.7, 0.0)
 
-    parting = S.Nodes('parting')
-    mix = parting.node('ShaderNodeMixShader', Fac=0.45)
-    parting.link(parting.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
-    parting.link(parting.node('ShaderNodeBsdfGlossy', Roughness=0.1,
-                              Color=(0.97, 0.94, 0.88)).outputs[0], mix.inputs[2])
-    parting = parting.surface(mix)
-    mat = clear_crystal('selenite', 1.523, tint=(0.98, 0.97, 0.94), rough=(0.01, 0.12),
-                        rough_scale=2.0, absorb=((0.93, 0.86, 0.72), 0.3),
-                        scatter=((0.85, 0.8, 0.72), density),
-                        bump=striations(10.0, 0.12, True))
-    blades = [((-0.8, 0.3), (6, -14, 12), 1.7, 0.5, 4.1),
-              ((0.8, 0.4), (-4, 20, -24), 1.4, 0.42, 3.4),
-              ((0.1, 1.2), (-14, 4, 40), 1.1, 0.38, 2.7),
-              ((-1.9, 0.9), (-6, -38, 70), 0.8, 0.3, 1.8)]
-    rng = random.Random(22)
-    for i, (loc, rot, w, t, h) in enumerate(blades):
-        pts = []
-        for sx in (-1, 1):
-            for sy in (-1, 1):
-                x = sx * w / 2 + sy * 0.15
-                y = sy * t / 2
-                pts.append(Vector((x, y, -0.8)))
-                # The sloping monoclinic end: higher on one side.
-                pts.append(Vector((x, y, h * (0.8 + 0.2 * (sx + 1) / 2))))
-        pts.append(Vector((w * 0.3, 0, h * 1.04)))
-        pts.append(Vector((rng.uniform(-0.1, 0.1), 0, h * 0.93)))
-        b = S.hull('blade%d' % i, pts)
-        S.bevel(b, 0.006, 1)
+def _lens_blade(name, radius, thick, rng, aspect=1.0, cup=0.0, chips=2, breaks=0):
+    """One lenticular gypsum blade in the XY plane: an oval, thickest in the
+    middle and thinning to a rounded edge, a little cupped and warped, its
+    rim wavy, nicked, and sometimes broken off straight so the break shows
+    the blade's thickness. Each vertex carries 'rim': 0 in the middle, 1 on
+    the edge."""
+    import bmesh
+    segs, rings = 96, 12
+    # Low harmonics bend the oval; many faint high ones fray the rim.
+    harm = [(k, rng.uniform(-1, 1) * 0.07 / k, rng.uniform(0, 2 * math.pi))
+            for k in range(2, 8)]
+    harm += [(k, rng.uniform(-1, 1) * 0.025 / k ** 0.5 / 4, rng.uniform(0, 2 * math.pi))
+             for k in range(9, 31, 3)]
+    nicks = [(rng.uniform(0, 2 * math.pi), rng.uniform(0.05, 0.2), rng.uniform(0.06, 0.22))
+             for _ in range(chips)]
+    cuts = [(rng.uniform(0, 2 * math.pi), rng.uniform(0.55, 0.85)) for _ in range(breaks)]
+    wedge = (rng.uniform(0.0, 0.35), rng.uniform(0, 2 * math.pi))
+    warp = _clouds(name + 'warp', radius * 0.8)
+    off = Vector((rng.uniform(-40, 40), rng.uniform(-40, 40), rng.uniform(-40, 40)))
+
+    def span(a):
+        """Full outline radius and where the rim really ends (chips, breaks)."""
+        full = 1.0 + sum(amp * math.cos(k * a + ph) for k, amp, ph in harm)
+        full *= radius / math.sqrt(math.cos(a) ** 2 + (math.sin(a) / aspect) ** 2)
+        end = full
+        for ca, w, d in nicks:
+            da = abs((a - ca + math.pi) % (2 * math.pi) - math.pi)
+            if da < w:
+                end = min(end, full * (1 - d * math.sqrt(1 - (da / w) ** 2)))
+        for ca, c in cuts:
+            da = (a - ca + math.pi) % (2 * math.pi) - math.pi
+            if abs(da) < math.pi / 2:
+                end = min(end, radius * c / max(math.cos(da), 1e-3))
+        return full, end
+
+    bm = bmesh.new()
+    rim = bm.verts.layers.float.new('rim')
+    top, bot = [], []
+    for j in range(segs):
+        a = 2 * math.pi * j / segs
+        full, end = span(a)
+        t = thick * (1 + wedge[0] * math.cos(a - wedge[1]))
+        ct, cb = [], []
+        for k in range(1, rings + 1):
+            f = 1 - (1 - k / rings) ** 2
+            r = end * f
+            s = r / full
+            h = max(0.5 * t * (1 - s * s) ** 0.6, 0.004)
+            x, y = r * math.cos(a), r * math.sin(a)
+            bend = cup * (x * x + y * y) / radius + 0.12 * radius * warp(Vector((x, y, 0)) + off)
+            for sign, col in ((1, ct), (-1, cb)):
+                v = bm.verts.new((x, y, bend + sign * h))
+                v[rim] = s
+                col.append(v)
+        top.append(ct)
+        bot.append(cb)
+    ctop = bm.verts.new((0, 0, 0.5 * thick + 0.12 * radius * warp(off)))
+    cbot = bm.verts.new((0, 0, -0.5 * thick + 0.12 * radius * warp(off)))
+    ctop[rim] = cbot[rim] = 0.0
+    for j in range(segs):
+        jn = (j + 1) % segs
+        bm.faces.new((ctop, top[j][0], top[jn][0]))
+        bm.faces.new((cbot, bot[jn][0], bot[j][0]))
+        for k in range(rings - 1):
+            bm.faces.new((top[j][k], top[j][k + 1], top[jn][k + 1], top[jn][k]))
+            bm.faces.new((bot[j][k], bot[jn][k], bot[jn][k + 1], bot[j][k + 1]))
+        # The edge itself: a narrow band where the blade is thin, a rough
+        # fracture face where it broke.
+        bm.faces.new((top[j][-1], bot[j][-1], bot[jn][-1], top[jn][-1]))
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
+    for poly in me.polygons:
+        poly.use_smooth = False
+    return S.link(bpy.data.objects.new(name, me))
+
+
+def _rosette(prefix, centre, axis, count, radius, rng, mat):
+    """Blades fanned around a common axis like the pages of an opened book,
+    each a little off the axis and off its neighbours' spacing, so they cut
+    through one another: seen down the axis, a star of curved edges."""
+    a = Vector(axis).normalized()
+    t1 = a.orthogonal().normalized()
+    t2 = a.cross(t1)
+    start = rng.uniform(0, math.pi)
+    out = []
+    for i in range(count):
+        th = start + math.pi * (i + rng.uniform(-0.45, 0.45)) / count
+        nrm = t1 * math.cos(th) + t2 * math.sin(th)
+        nrm = (nrm + a * rng.uniform(-0.4, 0.4)
+               + nrm.cross(a) * rng.uniform(-0.2, 0.2)).normalized()
+        r = radius * rng.uniform(0.55, 1.15)
+        b = _lens_blade('%s%d' % (prefix, i), r, r * rng.uniform(0.12, 0.18), rng,
+                        aspect=rng.uniform(0.65, 0.95), cup=rng.uniform(-0.1, 0.1),
+                        chips=rng.randint(1, 4), breaks=1 if rng.random() < 0.4 else 0)
+        ang = rng.uniform(0, 2 * math.pi)
+        ax = a - nrm * a.dot(nrm)
+        ax = ax.normalized()
+        x = ax * math.cos(ang) + nrm.cross(ax) * math.sin(ang)
+        y = nrm.cross(x)
+        b.matrix_world = Matrix((
+            (x.x, y.x, nrm.x, 0), (x.y, y.y, nrm.y, 0), (x.z, y.z, nrm.z, 0), (0, 0, 0, 1)))
+        side = nrm.cross(a).normalized()
+        b.location = (Vector(centre) + a * radius * rng.uniform(-0.15, 0.2)
+                      + side * radius * rng.uniform(-0.2, 0.2))
         S.assign(b, mat)
-        # The perfect cleavage along the broad face: thin partings inside
-        # that catch the light with a pearly sheen.
-        for k, fy in enumerate((-0.3, -0.12, 0.06, 0.24)):
-            q = [Vector((-w * 0.42, fy * t, -0.3)), Vector((w * 0.4, fy * t, -0.3)),
-                 Vector((w * 0.34, fy * t, h * (0.5 + 0.1 * k))),
-                 Vector((-w * 0.3, fy * t, h * (0.4 + 0.12 * k)))]
-            part = _sheet('parting%d%d' % (i, k), q, parting)
-            part.parent = b
-        S.place(b, (loc[0], loc[1], 0), rot)
-        S.perch(b, 0.6)
+        out.append(b)
+    return out
+
+
+def _desert_rose_material():
+    """Gypsum full of sand: a sandy beige made of specks, the grains it grew
+    around, dull and gritty, with rusty and pale patches, cleaner, paler and
+    faintly pearly towards the thin blade edges."""
+    n = S.Nodes('desert rose')
+    rim = n.node('ShaderNodeAttribute', _attribute_name='rim').outputs['Fac']
+    clean = n.maprange(rim, 0.8, 1.0, 0.0, 1.0)
+    # Every blade is built round its own origin: shift each one's texture
+    # by its object's random number so no two blades wear the same pattern.
+    info = n.node('ShaderNodeObjectInfo')
+    shift = n.node('ShaderNodeVectorMath', _operation='SCALE', Vector=(37.0, 53.0, 71.0))
+    n.link(info.outputs['Random'], shift.inputs['Scale'])
+    co = n.node('ShaderNodeVectorMath', _operation='ADD', Vector=n.obj())
+    n.link(shift.outputs[0], co.inputs[1])
+    co = co.outputs[0]
+    mottle = n.noise(1.4, 4, 0.6, vector=co)
+    base = n.ramp(mottle.outputs['Fac'], [(0.3, (0.42, 0.22, 0.09)),
+                                           (0.55, (0.66, 0.42, 0.19)),
+                                           (0.78, (0.76, 0.55, 0.31))])
+    grains = n.node('ShaderNodeTexVoronoi', Vector=co, Scale=26.0)
+    grains.feature = 'F1'
+    speck = n.ramp(grains.outputs['Color'], [(0.25, (0.24, 0.11, 0.04)),
+                                              (0.42, (0.54, 0.34, 0.16)),
+                                              (0.6, (0.64, 0.46, 0.28)),
+                                              (0.78, (0.85, 0.78, 0.66))])
+    color = n.node('ShaderNodeMixRGB', Fac=0.55, Color1=base.outputs[0], Color2=speck.outputs[0])
+    # Clumps of a few grains, a millimetre across: still a grit at 100 px.
+    clumps = n.node('ShaderNodeTexVoronoi', Vector=co, Scale=8.0)
+    clumps.feature = 'F1'
+    grit = n.maprange(clumps.outputs['Color'], 0.2, 0.8, 0.8, 1.15)
+    grey = n.node('ShaderNodeCombineColor', Red=grit, Green=grit, Blue=grit)
+    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0,
+                   Color1=color.outputs[0], Color2=grey)
+    # Iron-stained patches, and paler ones where less sand was taken in.
+    stain = n.noise(3.2, 5, 0.6, vector=co, distortion=0.4)
+    smask = n.maprange(stain.outputs['Fac'], 0.56, 0.66, 0.0, 0.75)
+    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=smask,
+                   Color1=color.outputs[0], Color2=(0.62, 0.38, 0.22))
+    pale = n.maprange(stain.outputs['Fac'], 0.38, 0.3, 0.0, 0.45)
+    color = n.node('ShaderNodeMixRGB', Fac=pale, Color1=color.outputs[0],
+                   Color2=(0.74, 0.64, 0.5))
+    # Most sand sits in the thick middle of a blade, least at its edge.
+    inner = n.maprange(rim, 0.0, 0.8, 0.4, 0.0)
+    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=inner,
+                   Color1=color.outputs[0], Color2=(0.55, 0.4, 0.26))
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', clean, 0.55),
+                   Color1=color.outputs[0], Color2=(0.84, 0.7, 0.51))
+    fine = n.node('ShaderNodeTexVoronoi', Vector=co, Scale=60.0)
+    fine.feature = 'F1'
+    height = n.math('ADD', n.math('MULTIPLY', grains.outputs['Distance'], -1.0),
+                    n.math('MULTIPLY', fine.outputs['Distance'], -0.5))
+    b = n.bump(height, n.maprange(clean, 0.0, 1.0, 0.5, 0.15), 0.02)
+    # A few clear quartz grains catch the light as pin-point glints.
+    glint = n.math('GREATER_THAN', grains.outputs['Color'], 0.8)
+    r = n.maprange(clean, 0.0, 1.0, 0.85, 0.4)
+    r = n.node('ShaderNodeMix', _data_type='FLOAT', Factor=glint, A=r, B=0.22)
+    p = n.principled(Base_Color=color, Roughness=r.outputs[0], Specular=0.4, Sheen=0.3,
+                     Normal=b)
+    return n.surface(p)
+
+
+def gypsum():
+    """A desert rose: crowded lens-shaped gypsum blades grown through sand,
+    so they hold its grains and take its colour, with a few small rosettes
+    on the main one, resting on the paper."""
+    mat = _desert_rose_material()
+    seed = 6
+    rng = random.Random(seed)
+    parts = []
+    # Rosettes grown into one another round a common middle, each fanned
+    # about the direction it grew out in, spread over the top and the sides.
+    centre = Vector((0.0, 0.4, 1.2))
+    count = 8
+    for k in range(count):
+        z = 1.0 - 1.2 * (k + rng.uniform(0.2, 0.8)) / count
+        ang = k * 2.4 + rng.uniform(-0.3, 0.3)
+        d = Vector((math.sqrt(1 - z * z) * math.cos(ang), math.sqrt(1 - z * z) * math.sin(ang), z))
+        c = centre + Vector((d.x * 1.7, d.y * 1.2, d.z * 1.0))
+        ax = (d + Vector((rng.gauss(0, 0.35), rng.gauss(0, 0.35), rng.gauss(0, 0.35) + 0.3)))
+        radius = rng.uniform(1.0, 1.6)
+        parts += _rosette('rose%d_' % k, c, ax, rng.randint(5, 8), radius, rng, mat)
+    dg = bpy.context.evaluated_depsgraph_get()
+    dg.update()
+    low = min((b.matrix_world @ v.co).z for b in parts for v in b.data.vertices)
+    # Sunk a little so the lowest blades sit flat on the paper, not on one tip.
+    for b in parts:
+        b.location.z -= low + 0.35
+    centre.z -= low + 0.35
+    dg.update()
+    # Small rosettes grown on the big one's flanks and top: each sits where
+    # a ray from outside first meets the cluster, sunk into it a little.
+    brng = random.Random(seed + 100)
+    for k, (dx, dy, dz) in enumerate([(-0.8, -0.5, 0.6), (0.9, -0.6, 0.5), (0.1, 0.1, 1.0)]):
+        d = Vector((dx, dy, dz)).normalized()
+        hit, where, *_ = bpy.context.scene.ray_cast(dg, centre + d * 10.0, -d)
+        if not hit:
+            continue
+        radius = brng.uniform(0.45, 0.65)
+        ax = d + Vector((brng.gauss(0, 0.3), brng.gauss(0, 0.3), brng.gauss(0, 0.3)))
+        _rosette('bud%d_' % k, where - d * radius * 0.35, ax, brng.randint(5, 7), radius,
+                 brng, mat)
+    # Loose sand the rose has shed round its foot: single grains on the paper.
+    grng = random.Random(seed + 200)
+    for k in range(220):
+        a = grng.uniform(0, 2 * math.pi)
+        r = 1.7 + grng.expovariate(1.6)
+        size = grng.uniform(0.02, 0.05)
+        pts = [Vector((grng.gauss(0, 1), grng.gauss(0, 1), grng.gauss(0, 0.7))).normalized() * size
+               for _ in range(9)]
+        g = S.hull('grain%d' % k, pts)
+        g.location = (centre.x + r * math.cos(a) * 1.15, centre.y + r * math.sin(a) * 0.9,
+                      size * 0.4)
+        S.assign(g, mat)
 
 
 # ----------------------------------------------------------------- calcite
 
-def calcite():
-    """Iceland spar: a water-clear cleavage rhomb lying on a slip of
-    printed paper. Its double refraction shows the word and the rule under
-    it twice: the ordinary image where refraction puts it, and the
-    extraordinary one walked off by about a tenth of the crystal's
-    thickness along the optic axis's shadow."""
+def _lattice_solid(name, e, origin, notches):
+    """The parallelepiped origin + a*e0 + b*e1 + c*e2 (a, b, c in 0..1)
+    with boxes of that lattice cut out of it: a piece broken off calcite
+    leaves a step bounded by cleavage planes, parallel to the faces. Built
+    cell by cell, so the notches need no boolean and come out the same on
+    every run."""
     import bmesh
-    # A slip of paper with a little thickness and one end lifting off the
-    # backdrop, not a perfect card.
+    cuts = [sorted({0.0, 1.0} | {v for lo, hi in notches for v in (lo[ax], hi[ax])
+                                 if 0.0 < v < 1.0}) for ax in range(3)]
+    size = [len(c) - 1 for c in cuts]
+
+    def solid(idx):
+        if any(i < 0 or i >= n for i, n in zip(idx, size)):
+            return False
+        mid = [(cuts[ax][idx[ax]] + cuts[ax][idx[ax] + 1]) / 2 for ax in range(3)]
+        return not any(all(lo[ax] < mid[ax] < hi[ax] for ax in range(3))
+                       for lo, hi in notches)
+
+    bm = bmesh.new()
+    verts = {}
+
+    def vert(key):
+        if key not in verts:
+            a, b, c = (cuts[ax][key[ax]] for ax in range(3))
+            verts[key] = bm.verts.new(origin + e[0] * a + e[1] * b + e[2] * c)
+        return verts[key]
+
+    for i in range(size[0]):
+        for j in range(size[1]):
+            for k in range(size[2]):
+                idx = (i, j, k)
+                if not solid(idx):
+                    continue
+                for ax in range(3):
+                    for side in (0, 1):
+                        nb = list(idx)
+                        nb[ax] += 1 if side else -1
+                        if solid(tuple(nb)):
+                            continue
+                        u, w = [x for x in range(3) if x != ax]
+                        quad = []
+                        for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
+                            key = list(idx)
+                            key[ax] += side
+                            key[u] += du
+                            key[w] += dw
+                            quad.append(vert(tuple(key)))
+                        bm.faces.new(quad)
+    bmesh.ops.recalc_face_normals(bm, faces=bm.faces[:])
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
+    for poly in me.polygons:
+        poly.use_smooth = False
+    return S.link(bpy.data.objects.new(name, me))
+
+
+def _spar_glass(name, rough, bruises, dull=0.0):
+    """Clear calcite with a faint warm tint. Round the broken corners the
+    surface turns white and frosty, as bruised calcite does; the faces
+    are a little wavy, not optically flat."""
+    n = S.Nodes(name)
+    rv = n.noise(2.5, 3, 0.5)
+    r = n.maprange(rv.outputs['Fac'], 0.4, 0.7, rough[0], rough[1])
+    wave = n.noise(1.3, 2, 0.5)
+    b = n.bump(wave.outputs['Fac'], 0.025, 0.05)
+    glass = n.principled(Base_Color=(1.0, 0.995, 0.985), Roughness=r, IOR=1.658,
+                         Transmission=1.0, Specular=0.5, Normal=b)
+    mask = None
+    grain = n.noise(9.0, 3, 0.6)
+    for centre, radius in bruises:
+        d = n.node('ShaderNodeVectorMath', Vector=n.obj(), _operation='DISTANCE')
+        n.set(d.inputs[1], Vector(centre))
+        dd = n.math('ADD', d.outputs['Value'],
+                    n.math('MULTIPLY', grain.outputs['Fac'], radius * 0.8))
+        m = n.maprange(dd.outputs[0], radius * 0.7, radius * 1.2, 1.0, 0.0)
+        mask = m if mask is None else n.math('MAXIMUM', mask.outputs[0], m.outputs[0])
+    if dull:
+        # A worn face: patchy frosting rather than a second mirror.
+        patch = n.noise(3.0, 4, 0.6)
+        pm = n.maprange(patch.outputs['Fac'], 0.45, 0.7, 0.0, dull)
+        mask = pm if mask is None else n.math('MAXIMUM', mask.outputs[0], pm.outputs[0])
+    surface = glass
+    if mask is not None:
+        frost = n.principled(Base_Color=(0.93, 0.92, 0.88), Roughness=0.5, Specular=0.4,
+                             Transmission=0.35, IOR=1.658)
+        mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
+        n.link(glass.outputs[0], mix.inputs[1])
+        n.link(frost.outputs[0], mix.inputs[2])
+        surface = mix
+    lp = n.node('ShaderNodeLightPath')
+    sh = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
+    n.link(surface.outputs[0], sh.inputs[1])
+    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.97, 0.97, 0.965)).outputs[0],
+           sh.inputs[2])
+    n.surface(sh)
+    n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.95, 0.91, 0.8), Density=0.03))
+    return n.mat
+
+
+def _crack(name, seed):
+    """A cleavage crack inside the crystal: a thin air gap that mirrors
+    part of the light with a thin film's colours, torn at its edges."""
+    n = S.Nodes(name)
+    shape = n.noise(0.6, 3, 0.5, vector=n.mapped(offset=(seed, seed * 0.7, 0)))
+    mask = n.maprange(shape.outputs['Fac'], 0.5, 0.51, 0.0, 0.6)
+    film = n.noise(0.9, 1, 0.5, vector=n.mapped(offset=(seed * 1.3, 0, seed)))
+    hue = n.ramp(film.outputs['Fac'], [(0.3, (1.0, 0.85, 0.7)), (0.45, (0.85, 1.0, 0.8)),
+                                       (0.6, (0.75, 0.88, 1.0)), (0.75, (1.0, 0.82, 0.95))])
+    gl = n.node('ShaderNodeBsdfGlossy', Color=hue.outputs[0], Roughness=0.06)
+    mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
+    n.link(n.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
+    n.link(gl.outputs[0], mix.inputs[2])
+    return n.surface(mix)
+
+
+def calcite():
+    """Iceland spar: a water-clear cleavage rhomb, a little worn and
+    broken at two corners, lying on a slip of printed paper. Its double
+    refraction shows the word under it twice: the ordinary image where
+    refraction puts it, and the extraordinary one walked off by about a
+    tenth of the crystal's thickness along the optic axis's shadow. The
+    rhomb is thick and turned so the walk runs across the picture, and
+    the word is seen whole through the top face."""
+    P = _SPAR
+    # A slip of white paper with a little thickness and one end lifting
+    # off the backdrop, not a perfect card.
     paper = S.Nodes('paper_slip')
     fib = paper.noise(40.0, 2, 0.5)
-    c = paper.ramp(fib.outputs['Fac'], [(0.3, (0.7, 0.69, 0.65)), (0.7, (0.76, 0.75, 0.71))])
+    c = paper.ramp(fib.outputs['Fac'], [(0.3, (0.84, 0.83, 0.8)), (0.7, (0.89, 0.88, 0.85))])
     paper = paper.surface(paper.principled(Base_Color=c, Roughness=0.8, Specular=0.25))
-    bpy.ops.mesh.primitive_grid_add(x_subdivisions=40, y_subdivisions=20, size=1)
+    bpy.ops.mesh.primitive_grid_add(x_subdivisions=40, y_subdivisions=24, size=1)
     slip = bpy.context.object
     slip.name = 'slip'
+    sw, sh = P['slip']
     for v in slip.data.vertices:
-        x, y = v.co.x * 8.6, v.co.y * 4.6
-        # Its right end lifts gently off the backdrop.
-        v.co = Vector((x, y, max(0.0, x - 2.8) ** 2 * 0.08))
+        x, y = v.co.x * sw, v.co.y * sh
+        v.co = Vector((x, y, max(0.0, x - sw * 0.32) ** 2 * 0.06))
     sol = slip.modifiers.new('thick', 'SOLIDIFY')
     sol.thickness = 0.025
     sol.offset = 1.0
-    slip.location = (0.2, 0.5, 0.0)
-    slip.rotation_euler = (0, 0, math.radians(-7))
+    slip.location = P['slip_at']
+    slip.rotation_euler = (0, 0, math.radians(P['slip_turn']))
     S.assign(slip, paper)
     top = 0.025
 
@@ -221,28 +522,77 @@ def calcite():
     ct = math.sqrt((2 * math.cos(math.radians(101.9)) + 1) / 3)
     st = math.sqrt(1 - ct * ct)
     e = [Vector((st * math.cos(a), st * math.sin(a), ct)) * length
-         for a, length in ((0, 3.3), (2 * math.pi / 3, 3.0), (4 * math.pi / 3, 3.1))]
+         for a, length in zip((0, 2 * math.pi / 3, 4 * math.pi / 3), P['edges'])]
     optic = Vector((0, 0, 1))
-    # Lie it on the face spanned by e0, e1; turned so the camera looks
-    # along a long diagonal and sees the faces lean.
+    # Lie it on the face spanned by e0, e1, turned so the top face shows
+    # as a slanted rhomb and the side faces lean.
     normal = e[0].cross(e[1]).normalized()
     if normal.dot(e[2]) > 0:
         normal = -normal
     rot = normal.rotation_difference(Vector((0, 0, -1))).to_matrix()
-    rot = Matrix.Rotation(math.radians(45), 3, "Z") @ rot
-    pts = [rot @ (e[0] * i + e[1] * j + e[2] * k)
-           for i in (0, 1) for j in (0, 1) for k in (0, 1)]
-    zmin = min(p.z for p in pts)
-    cx = sum(p.x for p in pts) / len(pts)
-    cy = sum(p.y for p in pts) / len(pts)
-    shift = Vector((-cx + 0.2, -cy + 0.3, top - zmin + 0.002))
-    pts = [p + shift for p in pts]
-    thickness = max(p.z for p in pts) - min(p.z for p in pts)
-    glass = clear_crystal('spar', 1.57, tint=(1, 1, 1), rough=(0.0, 0.01), rough_scale=2.0,
-                          absorb=((0.98, 0.97, 0.95), 0.04))
-    rhomb = S.hull('rhomb', pts)
-    S.bevel(rhomb, 0.006, 1)
-    S.assign(rhomb, glass)
+    rot = Matrix.Rotation(math.radians(P['turn']), 3, 'Z') @ rot
+    e = [rot @ v for v in e]
+    axis = rot @ optic
+    corners = [e[0] * i + e[1] * j + e[2] * k for i in (0, 1) for j in (0, 1) for k in (0, 1)]
+    lo = min(p.z for p in corners)
+    cx = sum(p.x for p in corners) / 8
+    cy = sum(p.y for p in corners) / 8
+    origin = Vector((P['at'][0] - cx, P['at'][1] - cy, top - lo + 0.002))
+    thickness = max(p.z for p in corners) - lo
+
+    def at(a, b, c):
+        return origin + e[0] * a + e[1] * b + e[2] * c
+
+    notches = P['notches']
+    bruises = [(at(*p), r) for p, r in P['bruises']]
+    rhomb = _lattice_solid('rhomb', e, origin, notches)
+    S.bevel(rhomb, 0.008, 1)
+    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.015), bruises))
+    # Not every cleavage face is a fresh mirror: some are worn, with
+    # patchy frosting from handling.
+    worn = {}
+    for (ax, side), dull in P['worn'].items():
+        u, w = [x for x in range(3) if x != ax]
+        nrm = e[u].cross(e[w]).normalized()
+        if nrm.dot(e[ax]) < 0:
+            nrm = -nrm
+        if not side:
+            nrm = -nrm
+        rhomb.data.materials.append(_spar_glass('spar_worn%d%d' % (ax, side), (0.005, 0.06),
+                                                bruises, dull=dull))
+        worn[len(rhomb.data.materials) - 1] = nrm
+    for poly in rhomb.data.polygons:
+        for index, nrm in worn.items():
+            if poly.normal.dot(nrm) > 0.999:
+                poly.material_index = index
+
+    # Cleavage cracks inside, parallel to the faces.
+    for i, (ax, level, lo_, hi_) in enumerate(P['cracks']):
+        u, w = [x for x in range(3) if x != ax]
+        quad = []
+        for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
+            p = [0.0, 0.0, 0.0]
+            p[ax] = level
+            p[u] = lo_[0] + (hi_[0] - lo_[0]) * du
+            p[w] = lo_[1] + (hi_[1] - lo_[1]) * dw
+            quad.append(at(*p))
+        cr = _sheet('crack%d' % i, quad, _crack('crack%d' % i, 3.0 + 5 * i))
+        cr.visible_shadow = False
+
+    # Where the camera sees the paper through the middle of the top face,
+    # refracted once on the way in: the word goes there.
+    cam = bpy.context.scene.camera.matrix_world.translation
+    tc = at(0.5, 0.5, 1.0)
+    d = (tc - cam).normalized()
+    top_n = e[0].cross(e[1]).normalized()
+    if top_n.z < 0:
+        top_n = -top_n
+    eta = 1 / 1.658
+    cosi = -d.dot(top_n)
+    k = 1 - eta * eta * (1 - cosi * cosi)
+    t = d * eta + top_n * (eta * cosi - math.sqrt(k))
+    hit = tc + t * ((top - tc.z) / t.z)
+    walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness)
 
     # The print. Seen through the crystal each image carries half the
     # light, so the ink there is half transparent.
@@ -251,50 +601,60 @@ def calcite():
     through = ink.math('GREATER_THAN', lp.outputs['Transmission Depth'], 0.5)
     fac = ink.math('MULTIPLY', through, 0.5)
     mix = ink.node('ShaderNodeMixShader', Fac=fac)
-    ink.link(ink.node('ShaderNodeBsdfDiffuse', Color=(0.025, 0.025, 0.03)).outputs[0],
+    ink.link(ink.node('ShaderNodeBsdfDiffuse', Color=(0.02, 0.02, 0.025)).outputs[0],
              mix.inputs[1])
     ink.link(ink.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[2])
     ink_mat = ink.surface(mix)
 
     # The font is the one Debian ships as fonts-dejavu-core.
-    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf')
-    turn = math.radians(-7)
+    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/' + P['face'])
+    turn = math.radians(P['word_turn'])
+    base = hit + Vector(P['word_shift']) - walk * 0.5
 
     def word(name, offset, z):
         cu = bpy.data.curves.new(name, 'FONT')
-        cu.body = 'КОТ'
+        cu.body = P['word']
         cu.font = font
-        cu.size = 1.5
+        cu.size = P['font']
         cu.align_x = 'CENTER'
         cu.align_y = 'CENTER'
-        cu.space_character = 1.0
+        cu.space_character = P['spacing']
+        # A regular face thickened a little: bold strokes would merge the
+        # two images into one smudge at the photo's size.
+        cu.offset = P['weight']
         obj = S.link(bpy.data.objects.new(name, cu))
-        obj.location = (0.1 + offset.x, 1.1 + offset.y, top + z)
+        obj.location = (base.x + offset.x, base.y + offset.y, top + z)
         obj.rotation_euler = (0, 0, turn)
+        # Tall letters, so they still read when the camera's low view
+        # squashes them.
+        obj.scale = (1.0, P['stretch'], 1.0)
         obj.data.materials.append(ink_mat)
-        # A bold rule under the word: a thick line doubles plainly even
-        # where the letters are only a few pixels high.
-        bm = bmesh.new()
-        quad = [(-2.6, -0.85), (2.6, -0.85), (2.6, -1.2), (-2.6, -1.2)]
-        bm.faces.new([bm.verts.new((x, y, 0)) for x, y in quad])
-        me = bpy.data.meshes.new(name + '_rule')
-        bm.to_mesh(me)
-        bm.free()
-        rule = S.link(bpy.data.objects.new(name + '_rule', me))
-        rule.parent = obj
-        rule.data.materials.append(ink_mat)
-        return [obj, rule]
+        return obj
 
     word('word', Vector((0, 0, 0)), 0.001)
-    axis = (rot @ optic)
-    walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness)
-    for ghost in word('word_e', walk, 0.003):
-        ghost.visible_camera = False
-        ghost.visible_diffuse = False
-        ghost.visible_glossy = False
-        ghost.visible_shadow = False
-        ghost.visible_volume_scatter = False
-        ghost.visible_transmission = True
+    ghost = word('word_e', walk, 0.003)
+    ghost.visible_camera = False
+    ghost.visible_diffuse = False
+    ghost.visible_glossy = False
+    ghost.visible_shadow = False
+    ghost.visible_volume_scatter = False
+    ghost.visible_transmission = True
+
+
+# The specimen's layout: edge lengths (cm), its turn on the paper, the
+# broken-off corner pieces and bruises (in fractions of the edges), which
+# faces are worn, the cleavage cracks, and the print.
+_SPAR = dict(
+    slip=(8.0, 5.6), slip_at=(0.2, -0.5, 0.0), slip_turn=-6,
+    edges=(4.0, 3.7, 3.5), turn=87, at=(0.2, -0.1),
+    notches=[((-0.1, 0.86, 0.93), (1.1, 1.1, 1.1)),
+             ((-0.1, -0.1, 0.78), (0.1, 0.14, 1.1))],
+    bruises=[((0.0, 1.0, 0.0), 0.4), ((0.05, 0.07, 0.85), 0.12), ((0.5, 0.86, 0.93), 0.12)],
+    worn={(1, 0): 0.4, (2, 0): 0.5},
+    cracks=[(1, 0.22, (0.3, 0.15), (0.95, 0.9))],
+    word='КОТ', face='DejaVuSans.ttf', weight=0.015, font=1.5, stretch=1.5, spacing=0.92,
+    word_turn=-6, word_shift=(-0.85, -0.2, 0),
+)
 
 
 # ---------------------------------------------------------------- fluorite
@@ -517,43 +877,126 @@ def corundum():
 
 # ----------------------------------------------------------------- diamond
 
+def _kimberlite():
+    """Blue ground: a dark blue-grey to grey-green breccia full of rounded,
+    serpentinised olivine grains (dull pale green to brown), with white
+    calcite and dark garnet specks."""
+    n = S.Nodes('kimberlite')
+    # Clasts out of round, as the rock carried and rolled them.
+    warp = n.noise(2.5, 2, 0.5)
+    vec = n.node('ShaderNodeVectorMath', _operation='ADD', Vector=n.obj())
+    n.link(n.node('ShaderNodeVectorMath', _operation='SCALE', Vector=warp.outputs['Color'],
+                  Scale=0.3).outputs[0], vec.inputs[1])
+    ragged = n.noise(12.0, 3, 0.6).outputs['Fac']
+    mott = n.noise(1.3, 5, 0.6)
+    color = n.ramp(mott.outputs['Fac'], [(0.3, (0.05, 0.06, 0.07)), (0.5, (0.075, 0.088, 0.095)),
+                                         (0.7, (0.1, 0.112, 0.1))]).outputs[0]
+    height = n.math('MULTIPLY', n.noise(40.0, 3, 0.55).outputs['Fac'], 0.3)
+    # (cells per cm, share of cells with a clast, largest radius in cells,
+    # colours of the clasts)
+    for scale, share, size, stops in (
+            (1.5, 0.5, 0.42, [(0.0, (0.19, 0.22, 0.14)), (0.4, (0.26, 0.28, 0.19)),
+                              (0.7, (0.26, 0.21, 0.14)), (1.0, (0.15, 0.18, 0.13))]),
+            (4.0, 0.7, 0.42, [(0.0, (0.17, 0.2, 0.12)), (0.5, (0.27, 0.29, 0.19)),
+                              (1.0, (0.24, 0.2, 0.13))]),
+            (11.0, 0.6, 0.35, [(0.0, (0.17, 0.19, 0.14)), (0.6, (0.26, 0.27, 0.21)),
+                               (0.9, (0.26, 0.27, 0.21)), (1.0, (0.4, 0.4, 0.37))]),
+            (24.0, 0.25, 0.22, [(0.0, (0.42, 0.42, 0.38)), (0.75, (0.42, 0.42, 0.38)),
+                                (0.76, (0.08, 0.03, 0.03)), (1.0, (0.08, 0.03, 0.03))])):
+        v = n.node('ShaderNodeTexVoronoi', Vector=vec.outputs[0], Scale=scale)
+        v.feature = 'F1'
+        pick = n.node('ShaderNodeSeparateRGB', Image=v.outputs['Color'])
+        r = n.math('MULTIPLY', n.math('ADD', pick.outputs['G'], 0.3), size / 1.3)
+        r = n.math('MULTIPLY', r, n.math('LESS_THAN', pick.outputs['B'], share))
+        # Soft, ragged rims: altered olivine has no crisp outline.
+        d = n.math('ADD', v.outputs['Distance'],
+                   n.math('MULTIPLY', n.math('SUBTRACT', ragged, 0.5), 0.15))
+        mask = n.maprange(n.math('DIVIDE', d, n.math('MAXIMUM', r, 0.001)), 0.8, 1.0, 1.0, 0.0)
+        mask = n.math('MULTIPLY', mask, n.math('GREATER_THAN', r, 0.0))
+        c = n.ramp(pick.outputs['R'], stops)
+        color = n.node('ShaderNodeMixRGB', Fac=mask, Color1=color,
+                       Color2=c.outputs[0]).outputs[0]
+        height = n.math('ADD', height, n.math('MULTIPLY', mask, 0.12))
+    height = n.math('ADD', height, n.noise(5.0, 6, 0.6).outputs['Fac'])
+    b = n.bump(height, 0.35, 0.05)
+    r = n.maprange(n.noise(3.0, 3, 0.5).outputs['Fac'], 0.3, 0.7, 0.6, 0.9)
+    return n.surface(n.principled(Base_Color=color, Roughness=r, Specular=0.35, Normal=b))
+
+
+def _trigons(scale, depth):
+    """Etch pits: shallow triangular hollows, each turned against the
+    triangle of its octahedron face, as dissolution leaves them."""
+    def make(n):
+        p = n.obj()
+        v = n.node('ShaderNodeTexVoronoi', Vector=p, Scale=scale)
+        v.feature = 'F1'
+        q = n.node('ShaderNodeVectorMath', _operation='SUBTRACT', Vector=p)
+        n.link(v.outputs['Position'], q.inputs[1])
+        qs = n.node('ShaderNodeSeparateXYZ', Vector=q.outputs[0])
+        ps = n.node('ShaderNodeSeparateXYZ', Vector=p)
+        # Along each face the three axis offsets sum to a constant; their
+        # largest, less their mean, has triangles for contours.
+        a = [n.math('MULTIPLY', qs.outputs[i], n.math('SIGN', ps.outputs[i])) for i in range(3)]
+        mean = n.math('MULTIPLY', n.math('ADD', n.math('ADD', a[0], a[1]), a[2]), 1 / 3)
+        t = n.math('SUBTRACT', n.math('MAXIMUM', n.math('MAXIMUM', a[0], a[1]), a[2]), mean)
+        pick = n.node('ShaderNodeSeparateRGB', Image=v.outputs['Color'])
+        r = n.math('MULTIPLY', n.math('ADD', pick.outputs['G'], 0.4), 0.3 / scale)
+        pit = n.maprange(n.math('DIVIDE', t, r), 0.75, 1.0, 1.0, 0.0)
+        pit = n.math('MULTIPLY', pit, n.math('GREATER_THAN', pick.outputs['R'], 0.45))
+        # A gentle waviness too: resorbed faces are never flat.
+        wave = n.math('MULTIPLY', n.noise(3.0, 3, 0.5).outputs['Fac'], 0.6)
+        return n.bump(n.math('SUBTRACT', wave, pit), depth, 0.01)
+    return make
+
+
 def diamond():
-    """A small rough diamond: an octahedron with rounded, slightly curved
-    faces and a frosted, greasy lustre, in dark kimberlite."""
-    kimb = S.grain_rock('kimberlite', (0.11, 0.13, 0.12), (0.05, 0.06, 0.06),
-                        (0.2, 0.22, 0.2), rough=0.75, grain=50.0,
-                        spots=(6.0, 0.12, (0.36, 0.34, 0.24)))
-    S.rock('kimberlite', (3.5, 2.6, 1.2), 103, kimb, (0.0, 0.8, 0.65), points=70, lumpy=0.55)
-    h = 1.1
-    pts = [Vector(v) * h for v in ((1, 0, 0), (-1, 0, 0), (0, 1, 0), (0, -1, 0),
-                                   (0, 0, 1), (0, 0, -1))]
+    """A rough diamond octahedron, point up, set in a hand specimen of
+    kimberlite: slightly curved faces with etch pits, bright and dark
+    facets side by side."""
+    rock = S.rock('kimberlite', (2.4, 1.9, 1.1), 104, _kimberlite(), (0.0, 0.9, 0.65),
+                  points=28, lumpy=0.45)
+    # Its broken top tipped towards the camera, so the crystal stands
+    # against dark rock rather than against the grey paper.
+    rock.rotation_euler = (math.radians(24), 0.0, 0.0)
+    S.settle(rock, 0.12)
+    rng = random.Random(11)
+    # About 2 cm from point to point, a little uneven, as real ones are.
+    h = 1.0
+    pts = [Vector(v) * h * rng.uniform(0.94, 1.06)
+           for v in ((1, 0, 0), (-1, 0, 0), (0, 1, 0), (0, -1, 0), (0, 0, 1), (0, 0, -1))]
     d = S.hull('diamond', pts)
-    S.bevel(d, 0.02, 2, 20)
-    S.subdivide(d, 3)
+    S.bevel(d, 0.05, 3, 20)
+    S.subdivide(d, 4)
     cast = d.modifiers.new('curved', 'CAST')
     cast.cast_type = 'SPHERE'
-    cast.factor = 0.12
-    # Flat-shaded: finely divided, the faces still read as curved, and the
-    # renderer needs no vertex normals, which two threads sum in a varying
-    # order (see studio.bake_displace).
-    for poly in d.data.polygons:
-        poly.use_smooth = False
-
-    def trigons(n):
-        # Shallow etch pits: a fine cellular bump on the frosted faces.
-        v = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=14.0)
-        v.feature = 'F1'
-        v.distance = 'CHEBYCHEV'
-        pit = n.math('LESS_THAN', v.outputs['Distance'], 0.12)
-        return n.bump(pit, 0.25, 0.01)
-
-    # Greasy-adamantine: mostly clear with glossy patches, a little haze.
-    mat = clear_crystal('diamond', 2.417, tint=(0.98, 0.97, 0.93), rough=(0.02, 0.2),
-                        rough_scale=6.0, absorb=((0.95, 0.92, 0.8), 0.3),
-                        scatter=((0.95, 0.95, 0.92), 0.35), bump=trigons)
-    S.assign(d, mat)
-    S.place(d, (0.2, 0.55, 0), (22, 30, 20))
-    S.perch(d, 0.55)
+    cast.factor = 0.07
+    S.realize(d)
+    S.bake_displace(d, 0.6, 0.012, 2, (3.0, -7.0, 11.0))
+    # A frosted, etched skin under a greasy sheen: each face takes its own
+    # tone from the room instead of showing the paper through clear glass,
+    # and the lamps still leave sharp white glints.
+    n = S.Nodes('diamond')
+    r = n.maprange(n.noise(2.5, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.05, 0.2)
+    b = _trigons(5.0, 0.08)(n)
+    p = n.principled(Base_Color=(0.98, 0.97, 0.93), Roughness=r, IOR=2.417, Transmission=1.0,
+                     Specular=0.5, Clearcoat=0.8, Clearcoat_Roughness=0.02, Normal=b,
+                     Clearcoat_Normal=b)
+    # Shadow rays pass, dimmed, instead of sampled caustics (as clear_crystal).
+    lp = n.node('ShaderNodeLightPath')
+    mix = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
+    n.link(p.outputs[0], mix.inputs[1])
+    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.7,) * 3).outputs[0], mix.inputs[2])
+    n.surface(mix)
+    n.volume(_add(n, n.node('ShaderNodeVolumeAbsorption', Color=(0.9, 0.88, 0.8), Density=0.4),
+                  n.node('ShaderNodeVolumeScatter', Color=(0.95, 0.95, 0.93), Density=0.13,
+                         Anisotropy=0.3)))
+    S.assign(d, n.mat)
+    # Leaning back so the camera, looking down, sees it side-on: two
+    # pyramids base to base, the point up; turned first about its own axis
+    # so the faces meet the light at different angles.
+    d.rotation_mode = 'ZXY'
+    S.place(d, (0.15, 0.3, 0), (-20, 0, 24))
+    S.perch(d, 0.3)
 
 
 SCENES = {f.__name__: f for f in (talc, gypsum, calcite, fluorite, apatite, orthoclase,
