@@ -814,24 +814,22 @@ def quartz():
 
 # -------------------------------------------------------------------- gems
 
-def cut_stone(name, rings, keel=None):
-    """A faceted stone as the convex hull of its outline at each step: every
-    ring is a list of points, and the hull's faces between neighbouring
-    rings are the facets. keel: extra points where the pavilion ends."""
-    pts = [p for ring in rings for p in ring] + list(keel or [])
-    return S.hull(name, pts)
-
-
-def oval_ring(count, hl, hw, size, z, phase):
-    return [Vector((hl * size * math.cos(a), hw * size * math.sin(a), z))
-            for a in (2 * math.pi * (i + phase) / count for i in range(count))]
-
-
-def step_ring(hl, hw, corner, inset, z):
-    """The eight corners of an emerald cut's outline, moved in by inset."""
-    x, y, c = hl - inset, hw - inset, corner
-    return [Vector(v) for v in ((x - c, y, z), (x, y - c, z), (x, c - y, z), (x - c, -y, z),
-                                (c - x, -y, z), (-x, c - y, z), (-x, y - c, z), (c - x, y, z))]
+def brilliant(name, hl, hw, pear=0.0):
+    """A brilliant-cut stone as the convex hull of its outline at each
+    step, girdle at z=0: an octagonal table, a ring of star points, the
+    girdle, a ring where the pavilion's main facets break, and the culet.
+    pear narrows the +x end into a drop."""
+    def ring(count, size, z, phase):
+        pts = []
+        for i in range(count):
+            a = 2 * math.pi * (i + phase) / count
+            taper = 1 - pear * max(0.0, math.cos(a)) ** 2
+            pts.append(Vector((hl * size * math.cos(a), hw * size * math.sin(a) * taper,
+                               z * hw)))
+        return pts
+    pts = [p for args in ((8, 0.56, 0.36, 0.5), (8, 0.8, 0.19, 0.0), (48, 1.0, 0.02, 0.0),
+                          (48, 1.0, -0.02, 0.0), (8, 0.5, -0.46, 0.0)) for p in ring(*args)]
+    return S.hull(name, pts + [Vector((0.0, 0.0, -0.86 * hw))])
 
 
 def lie(obj, location, tilt_deg, turn_deg):
@@ -850,28 +848,29 @@ def polished(name, ior, absorb, density):
                          absorb=(absorb, density), shadow=0.9)
 
 
+def step_ring(hl, hw, corner, inset, z):
+    """The eight corners of an emerald cut's outline, moved in by inset."""
+    x, y, c = hl - inset, hw - inset, corner
+    return [Vector(v) for v in ((x - c, y, z), (x, y - c, z), (x, c - y, z), (x - c, -y, z),
+                                (c - x, -y, z), (-x, c - y, z), (-x, y - c, z), (c - x, y, z))]
+
+
 def topaz():
-    """A golden-sherry topaz, emerald cut: a long octagonal table, three
-    steps on the crown and four on the pavilion down to a keel."""
+    """A pale-blue topaz, emerald cut: a long octagonal table, three steps
+    on the crown and four on the pavilion down to a keel."""
     hl, hw, c = 1.85, 1.3, 0.36
-    rings = [step_ring(hl, hw, c, inset, z) for inset, z in (
-        (0.0, 0.02), (0.2, 0.22), (0.44, 0.38), (0.65, 0.45),
-        (0.0, -0.02), (0.29, -0.42), (0.62, -0.85), (0.98, -1.25))]
-    keel = [Vector((hl - hw, 0.0, -1.55)), Vector((hw - hl, 0.0, -1.55))]
-    t = cut_stone('topaz', rings, keel)
-    S.assign(t, polished('topaz', 1.62, (1.0, 0.55, 0.2), 0.7))
+    pts = [p for inset, z in ((0.0, 0.02), (0.2, 0.22), (0.44, 0.38), (0.65, 0.45),
+                              (0.0, -0.02), (0.29, -0.42), (0.62, -0.85), (0.98, -1.25))
+           for p in step_ring(hl, hw, c, inset, z)]
+    t = S.hull('topaz', pts + [Vector((hl - hw, 0.0, -1.55)), Vector((hw - hl, 0.0, -1.55))])
+    S.assign(t, polished('topaz', 1.62, (0.55, 0.85, 1.0), 0.5))
     lie(t, (0.0, 1.6, 0.0), 30, 14)
 
 
 def corundum():
-    """A ruby, oval brilliant cut: an octagonal table, star and kite facets
-    on the crown and a pointed pavilion, in a purplish red."""
-    hl, hw = 1.2, 0.95
-    rings = [oval_ring(count, hl, hw, size, z * hw, phase) for count, size, z, phase in (
-        (8, 0.56, 0.36, 0.5), (8, 0.8, 0.19, 0.0), (32, 1.0, 0.02, 0.0),
-        (32, 1.0, -0.02, 0.0), (8, 0.5, -0.46, 0.0))]
-    r = cut_stone('corundum', rings, [Vector((0, 0, -0.86 * hw))])
-    S.assign(r, polished('ruby', 1.77, (1.0, 0.03, 0.12), 2.0))
+    """A ruby, oval brilliant cut, in a purplish red."""
+    r = brilliant('corundum', 1.5, 1.2)
+    S.assign(r, polished('ruby', 1.77, (1.0, 0.02, 0.3), 2.0))
     lie(r, (0.0, 1.6, 0.0), 30, -12)
 
 
