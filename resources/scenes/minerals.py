@@ -814,19 +814,13 @@ def quartz():
 
 # -------------------------------------------------------------------- gems
 
-def brilliant(name, hl, hw, pear=0.0):
-    """A brilliant-cut stone as the convex hull of its outline at each
-    step, girdle at z=0: an octagonal table, a ring of star points, the
-    girdle, a ring where the pavilion's main facets break, and the culet.
-    pear narrows the +x end into a drop."""
+def brilliant(name, hl, hw):
+    """An oval brilliant as the convex hull of its outline at each step,
+    girdle at z=0: an octagonal table, a ring of star points, the girdle,
+    a ring where the pavilion's main facets break, and the culet."""
     def ring(count, size, z, phase):
-        pts = []
-        for i in range(count):
-            a = 2 * math.pi * (i + phase) / count
-            taper = 1 - pear * max(0.0, math.cos(a)) ** 2
-            pts.append(Vector((hl * size * math.cos(a), hw * size * math.sin(a) * taper,
-                               z * hw)))
-        return pts
+        return [Vector((hl * size * math.cos(a), hw * size * math.sin(a), z * hw))
+                for a in (2 * math.pi * (i + phase) / count for i in range(count))]
     pts = [p for args in ((8, 0.56, 0.36, 0.5), (8, 0.8, 0.19, 0.0), (48, 1.0, 0.02, 0.0),
                           (48, 1.0, -0.02, 0.0), (8, 0.5, -0.46, 0.0)) for p in ring(*args)]
     return S.hull(name, pts + [Vector((0.0, 0.0, -0.86 * hw))])
