@@ -95,42 +95,155 @@ def tilt(obj, rx, ry, rz):
 
 # -------------------------------------------------------------------- talc
 
-def talc():
-    """Massive foliated talc: a pale grey-green lump, waxy and pearly, split
-    along fine wavy layers."""
+def _talc_book(name, rng, count=24, ring=14, seg=120):
+    """Foliated talc as a stack of thin plates. Each follows the mass's
+    broken outline with its own ragged jitter, so the broken sides show
+    stepped, flaky layering; the gaps between plates swell and pinch, the
+    stack is thicker at the back, gently folded, and split open at the
+    ends where flakes lift; the top plates are broken back into terraces."""
+    import bmesh
+    bm = bmesh.new()
+    tint = bm.verts.layers.float.new('tint')
+    depth = bm.verts.layers.float.new('depth')
+    shape = [(k, rng.uniform(0.02, 0.06) / k ** 0.5, rng.uniform(0, 6.3)) for k in range(2, 7)]
+    # Break planes across the mass, (direction, distance, lean): they cut the
+    # plates at a slant, so each broken side is a sloping face of layer edges.
+    breaks = [(a + rng.uniform(-0.25, 0.25), d, lean) for a, d, lean in
+              ((0.1, 2.3, -0.6), (1.5, 1.45, 0.3), (2.4, 1.7, -0.4), (3.3, 2.4, 0.5),
+               (4.6, 1.6, -1.0), (5.4, 1.8, -0.5))]
+    plates = []
+    for i in range(count):
+        plates.append(dict(
+            thick=rng.choice((0.025, 0.03, 0.04, 0.05, 0.07, 0.09, 0.12, 0.2)),
+            taper=rng.choice((0.0, 0.3, 0.6)),
+            gap=(rng.choice((0.002, 0.002, 0.002, 0.01, 0.03)), rng.uniform(0.0, 0.04),
+                 rng.uniform(0.8, 2.5), rng.uniform(0, 6.3), rng.uniform(0, 6.3)),
+            # Opening of the stack above this plate: direction, start, rate.
+            lift=(rng.uniform(0, 6.3), rng.uniform(1.0, 1.6), rng.uniform(0.04, 0.14))
+            if rng.random() < 0.3 else None))
+
+    def floor(i, x, y):
+        z = 0.0
+        for p in plates[:i]:
+            g, a, f, phi, ph = p['gap']
+            z += p['thick'] * (1.0 + 0.1 * y) + g
+            z += a * (0.5 + 0.5 * math.sin(f * (x * math.cos(phi) + y * math.sin(phi)) + ph))
+            if p['lift']:
+                a, d, o = p['lift']
+                z += o * max(0.0, x * math.cos(a) + y * math.sin(a) - d) ** 2
+        # A gentle fold shared by all plates.
+        return z - 0.06 * x * x - 0.03 * x * y + 0.15 * math.sin(1.1 * x + 0.4) \
+            + 0.06 * math.sin(1.7 * y - 0.8 * x)
+
+    for i, p in enumerate(plates):
+        top_end = i >= count - 3
+        own = [(k, rng.uniform(0.003, 0.03) / (1 + k / 12), rng.uniform(0, 6.3))
+               for k in range(3, 40)]
+        level = i / (count - 1) - 0.5
+        jit = [d + lean * level + rng.uniform(-0.25, 0.08) for _, d, lean in breaks]
+        # The top plates are broken back into terraces.
+        scale = rng.uniform(0.5, 0.8) if top_end else 1.0 - 0.012 * abs(i - 6)
+        cx, cy = (rng.uniform(-0.5, 0.5), rng.uniform(0.0, 0.4)) if top_end else (0.0, 0.0)
+        t_i = rng.random()
+        outline = []
+        for j in range(seg):
+            th = 2 * math.pi * j / seg
+            r = (1.0 + sum(a * math.cos(k * th + ph) for k, a, ph in shape)) \
+                * math.hypot(2.7 * math.cos(th), 1.8 * math.sin(th))
+            for (a, _, _), d in zip(breaks, jit):
+                c = math.cos(th - a)
+                if c > 0.05:
+                    r = min(r, d / c)
+            r *= 1.0 + sum(a * math.cos(k * th + ph) for k, a, ph in own)
+            outline.append((cx + scale * r * math.cos(th), cy + scale * r * math.sin(th)))
+        top, bot = [], []
+        for k in range(ring + 1):
+            s = k / ring
+            pts = [(cx, cy)] if k == 0 else [(cx + s * (x - cx), cy + s * (y - cy))
+                                             for x, y in outline]
+            # Plate edges thin out, so the layers part a little where they break.
+            taper = 1.0 - p['taper'] * max(0.0, (s - 0.86) / 0.14)
+            trow, brow = [], []
+            for x, y in pts:
+                z = floor(i, x, y)
+                for row, h in ((brow, z), (trow, z + p['thick'] * (1.0 + 0.1 * y) * taper)):
+                    v = bm.verts.new((x, y, h))
+                    v[tint] = t_i
+                    v[depth] = i / (count - 1)
+                    row.append(v)
+            top.append(trow)
+            bot.append(brow)
+        for rows, flip in ((top, False), (bot, True)):
+            for j in range(seg):
+                j2 = (j + 1) % seg
+                faces = [[rows[0][0], rows[1][j], rows[1][j2]]]
+                faces += [[rows[k][j], rows[k + 1][j], rows[k + 1][j2], rows[k][j2]]
+                          for k in range(1, ring)]
+                for f in faces:
+                    bm.faces.new(f[::-1] if flip else f)
+        for j in range(seg):
+            j2 = (j + 1) % seg
+            bm.faces.new([top[ring][j], bot[ring][j], bot[ring][j2], top[ring][j2]])
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
+    for poly in me.polygons:
+        poly.use_smooth = False
+    return S.link(bpy.data.objects.new(name, me))
+
+
+def _talc_material():
+    """Pale apple-green to silvery white, greasy to pearly: smooth cleavage
+    faces with a broad satin sheen, whiter and rougher broken plate edges,
+    greener and whiter zones, plate-to-plate tints, a darker schisty base
+    and a rusty stain at one end."""
     n = S.Nodes('talc')
-    layers = n.mapped(scale=(0.9, 0.9, 14.0), rotation=(math.radians(12), 0, 0))
-    fol = n.noise(1.0, 6, 0.6, vector=layers, distortion=0.6)
-    patches = n.noise(1.2, 4, 0.55)
-    col = n.ramp(patches.outputs['Fac'], [(0.28, (0.14, 0.18, 0.13)),
-                                          (0.5, (0.33, 0.42, 0.3)),
-                                          (0.74, (0.6, 0.64, 0.55))])
-    streak = n.ramp(fol.outputs['Fac'], [(0.35, (0.45, 0.48, 0.42)), (0.65, (0.95, 0.95, 0.9))])
-    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=0.75,
-                   Color1=col.outputs[0], Color2=streak.outputs[0])
-    # Brown iron stain seeping in along the layers.
-    rust = n.noise(2.2, 5, 0.6, vector=n.mapped(scale=(1, 1, 3)))
-    rmask = n.maprange(rust.outputs['Fac'], 0.6, 0.7, 0.0, 0.55)
-    color = n.node('ShaderNodeMixRGB', Fac=rmask, Color1=color.outputs[0],
-                   Color2=(0.3, 0.2, 0.1))
-    flakes = n.node('ShaderNodeTexVoronoi', Vector=n.mapped(scale=(1, 1, 4)), Scale=9.0)
-    height = n.math('ADD', fol.outputs['Fac'], n.math('MULTIPLY', flakes.outputs['Distance'], 0.5))
-    b = n.bump(height, 0.6, 0.05)
-    rv = n.noise(2.5, 3, 0.5)
-    # Greasy patches where the roughness drops, dull ones between.
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.08, 0.4)
-    # Anisotropic highlights drawn out along the layers: the pearly sheen.
-    p = n.principled(Base_Color=color, Subsurface=0.6, Anisotropic=0.6, Subsurface_Color=(0.7, 0.76, 0.66),
-                     Subsurface_Radius=(0.12, 0.14, 0.1), Roughness=r, Specular=0.6,
-                     Sheen=0.5, Sheen_Tint=0.5, Clearcoat=0.6, Clearcoat_Roughness=0.08,
+    tint = n.node('ShaderNodeAttribute', _attribute_name='tint').outputs['Fac']
+    depth = n.node('ShaderNodeAttribute', _attribute_name='depth').outputs['Fac']
+    zones = n.noise(0.45, 4, 0.55)
+    zfac = n.math('ADD', n.math('MULTIPLY', zones.outputs['Fac'], 0.6),
+                  n.math('MULTIPLY', tint, 0.4))
+    col = n.ramp(zfac, [(0.32, (0.27, 0.45, 0.18)), (0.46, (0.44, 0.6, 0.32)),
+                        (0.64, (0.74, 0.79, 0.68))])
+    # The bottom plates are a darker, greyer schist.
+    schist = n.maprange(depth, 0.0, 0.16, 1.0, 0.0)
+    color = n.node('ShaderNodeMixRGB', Fac=schist, Color1=col.outputs[0],
+                   Color2=(0.17, 0.2, 0.16))
+    # Broken plate edges scatter more light: whiter and duller than the faces.
+    nz = n.node('ShaderNodeSeparateXYZ', Vector=n.coords.outputs['Normal']).outputs['Z']
+    edge = n.maprange(n.math('ABSOLUTE', nz), 0.35, 0.75, 1.0, 0.0)
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', edge, 0.15),
+                   Color1=color.outputs[0], Color2=(0.82, 0.84, 0.78))
+    # Iron stain seeping in from one end.
+    xs = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
+    rn = n.noise(2.0, 4, 0.6)
+    rust = n.maprange(n.math('SUBTRACT', n.math('MULTIPLY', rn.outputs['Fac'], 1.6), xs),
+                      1.9, 2.7, 0.0, 0.7)
+    color = n.node('ShaderNodeMixRGB', Fac=rust, Color1=color.outputs[0],
+                   Color2=(0.32, 0.19, 0.08))
+    # Faint crinkles and a lineation on the cleavage faces, no pattern.
+    crinkle = n.noise(4.0, 3, 0.5)
+    lin = n.noise(1.0, 3, 0.5, vector=n.mapped(scale=(0.6, 9.0, 9.0)))
+    height = n.math('ADD', crinkle.outputs['Fac'], n.math('MULTIPLY', lin.outputs['Fac'], 0.5))
+    b = n.bump(height, 0.12, 0.02)
+    rv = n.noise(1.8, 3, 0.5)
+    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.2, 0.34)
+    r = n.math('ADD', r, n.math('MULTIPLY', edge, 0.3))
+    p = n.principled(Base_Color=color, Subsurface=0.25, Subsurface_Color=(0.7, 0.76, 0.64),
+                     Subsurface_Radius=(0.06, 0.07, 0.05), Roughness=r, Specular=0.8,
+                     Sheen=0.6, Sheen_Tint=0.2, Clearcoat=0.6, Clearcoat_Roughness=0.45,
                      Normal=b)
-    mat = n.surface(p)
-    # Foliation: a displacement squeezed across the layers into thin ridges.
-    layers = [(0.5, 0.2, 3, (3, 1, 2), (4.0, 4.0, 0.09), (math.radians(8), 0, 0))]
-    lump = S.rock('talc', (3.6, 2.5, 1.6), 11, mat, (0.1, 0.3, 1.25), points=30, lumpy=0.28,
-                  layers=layers)
-    tilt(lump, 22, -6, 18)
-    S.settle(lump, 0.1)
+    return n.surface(p)
+
+
+def talc():
+    """Massive foliated talc, about 5 cm across: a stack of pale green plates
+    with a pearly sheen, flaky layering on its broken sides."""
+    mass = _talc_book('talc', random.Random(11))
+    S.assign(mass, _talc_material())
+    mass.location = (0.1, 0.4, 0)
+    tilt(mass, -1, -3, 14)
+    S.settle(mass, 0.02)
 
 
 # ------------------------------------------------------------------ gypsum
@@ -719,58 +832,151 @@ def apatite():
 
 # -------------------------------------------------------------- orthoclase
 
+def _granite():
+    """Coarse pink granite: grains of grey glassy quartz, white and pink
+    feldspar and black mica, a few millimetres each, a little worn."""
+    n = S.Nodes('granite')
+    warp = n.noise(3.0, 2, 0.5)
+    vec = n.node('ShaderNodeVectorMath', _operation='ADD', Vector=n.obj())
+    n.link(n.node('ShaderNodeVectorMath', _operation='SCALE', Vector=warp.outputs['Color'],
+                  Scale=0.25).outputs[0], vec.inputs[1])
+    cells = n.node('ShaderNodeTexVoronoi', Vector=vec.outputs[0], Scale=6.5)
+    cells.feature = 'F1'
+    pick = n.node('ShaderNodeSeparateRGB', Image=cells.outputs['Color'])
+    kind = n.ramp(pick.outputs['R'], [(0.0, (0.03, 0.03, 0.03)), (0.06, (0.36, 0.36, 0.37)),
+                                      (0.42, (0.72, 0.7, 0.66)), (0.66, (0.66, 0.42, 0.33)),
+                                      (0.9, (0.5, 0.27, 0.19))])
+    kind.color_ramp.interpolation = 'CONSTANT'
+    shade = n.maprange(n.noise(9.0, 3, 0.6).outputs['Fac'], 0.3, 0.7, 0.8, 1.1)
+    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0,
+                   Color1=kind.outputs[0], Color2=shade)
+    # Quartz and mica grains shine; the feldspars are dull and dusty.
+    glassy = n.math('LESS_THAN', pick.outputs['R'], 0.42)
+    r = n.maprange(glassy, 0.0, 1.0, 0.7, 0.25)
+    height = n.math('ADD', n.noise(25.0, 3, 0.55).outputs['Fac'],
+                    n.math('MULTIPLY', cells.outputs['Distance'], 0.6))
+    b = n.bump(height, 0.3, 0.05)
+    return n.surface(n.principled(Base_Color=color, Roughness=r, Specular=0.4, Normal=b))
+
+
+def _feldspar(name, broken):
+    """Flesh-pink potassium feldspar, mottled whiter and deeper pink, with
+    fine wavy pale perthite streaks. Cleavage faces are smooth and
+    vitreous to pearly, so they flash; broken faces are dull, hackly and
+    paler, as a fresh fracture through feldspar is."""
+    n = S.Nodes(name)
+    mott = n.noise(1.3, 5, 0.6)
+    color = n.ramp(mott.outputs['Fac'], [(0.36, (0.52, 0.19, 0.14)), (0.46, (0.7, 0.36, 0.27)),
+                                         (0.56, (0.74, 0.43, 0.34)), (0.66, (0.84, 0.7, 0.62))])
+    perth = n.mapped(scale=(16.0, 2.5, 3.0), rotation=(0, math.radians(20), math.radians(35)))
+    st = n.noise(1.0, 5, 0.6, vector=perth, distortion=2.0)
+    pale = n.maprange(st.outputs['Fac'], 0.58, 0.63, 0.0, 0.4)
+    pale = n.math('MULTIPLY', pale, n.maprange(n.noise(2.5, 2, 0.5).outputs['Fac'],
+                                                0.4, 0.6, 0.2, 1.0))
+    color = n.node('ShaderNodeMixRGB', Fac=pale, Color1=color.outputs[0],
+                   Color2=(0.84, 0.72, 0.64))
+    # Cleavage cracks: fine straight lines along the other cleavage, here
+    # and there, whitish where the crack scatters light.
+    crackv = n.mapped(scale=(0.15, 7.0, 7.0))
+    cr = n.noise(1.0, 2, 0.5, vector=crackv)
+    crack = n.math('MULTIPLY', n.maprange(cr.outputs['Fac'], 0.49, 0.5, 0.0, 1.0),
+                   n.maprange(cr.outputs['Fac'], 0.5, 0.51, 1.0, 0.0))
+    crack = n.math('MULTIPLY', crack, n.maprange(n.noise(1.5, 2, 0.5).outputs['Fac'],
+                                                  0.45, 0.6, 0.0, 1.0))
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', crack, 0.6),
+                   Color1=color.outputs[0], Color2=(0.9, 0.82, 0.76))
+    if broken:
+        color = n.node('ShaderNodeMixRGB', Fac=0.15, Color1=color.outputs[0],
+                       Color2=(0.82, 0.7, 0.62))
+        height = n.math('ADD', n.noise(8.0, 4, 0.6).outputs['Fac'],
+                        n.math('MULTIPLY', n.noise(4.0, 3, 0.5).outputs['Fac'], 1.5))
+        b = n.bump(height, 0.35, 0.04)
+        r = n.maprange(n.noise(3.0, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.5, 0.75)
+        p = n.principled(Base_Color=color, Roughness=r, Specular=0.35, Normal=b)
+    else:
+        height = n.math('ADD', n.math('MULTIPLY', st.outputs['Fac'], 0.5), crack)
+        b = n.bump(height, 0.06, 0.03)
+        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.03, 0.25)
+        p = n.principled(Base_Color=color, Roughness=r, Specular=0.55, Sheen=0.5,
+                         Clearcoat=0.35, Clearcoat_Roughness=0.12, Normal=b)
+    return n.surface(p)
+
+
+def _cleavage_piece(name, lo, hi, rng, mats, count=45):
+    """A broken piece of crystal between lo and hi in the crystal's frame:
+    the hull of random points a little outside that box, cut flat by the
+    box's z faces (the perfect cleavage) and y faces (the good one). Those
+    faces stay flat and get the shiny material; the rest are fractures of
+    random slope, roughened and dull."""
+    mid, half = (lo + hi) / 2, (hi - lo) / 2
+    pts = []
+    for _ in range(count):
+        v = Vector((rng.uniform(-1, 1), rng.uniform(-1, 1), rng.uniform(-1, 1)))
+        v /= max(abs(c) for c in v)
+        v *= rng.uniform(0.92, 1.15)
+        p = mid + Vector([c * h for c, h in zip(v, half)])
+        for ax in (1, 2):
+            p[ax] = min(max(p[ax], lo[ax]), hi[ax])
+        pts.append(p)
+    obj = S.hull(name, pts)
+    for m in mats:
+        obj.data.materials.append(m)
+    S.subdivide(obj, 4)
+    S.realize(obj)
+    me = obj.data
+    fixed = set()
+    for poly in me.polygons:
+        flat = abs(poly.normal.z) > 0.985 or abs(poly.normal.y) > 0.985
+        poly.material_index = 0 if flat else 1
+        if flat:
+            fixed.update(poly.vertices)
+    rough = _clouds(name + 'frac', 0.35, 3)
+    normals = [Vector() for _ in me.vertices]
+    for poly in me.polygons:
+        for vi in poly.vertices:
+            normals[vi] += poly.normal * poly.area
+    off = Vector((rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50)))
+    for v, nrm in zip(me.vertices, normals):
+        if v.index not in fixed:
+            v.co += nrm.normalized() * rough(v.co + off) * 0.5
+    me.update()
+    for poly in me.polygons:
+        poly.use_smooth = False
+    return obj
+
+
+def _feldspar_crystal(prefix, size, steps, rng, mats):
+    """A cleavage block with stepped terraces on its top: thin slabs of
+    irregular outline left where layers split off along the cleavage."""
+    sx, sy, sz = size
+    block = _cleavage_piece(prefix, Vector((-sx / 2, -sy / 2, -sz / 2)),
+                            Vector((sx / 2, sy / 2, sz / 2)), rng, mats)
+    z = sz / 2
+    for i, (x0, x1, y0, y1, t) in enumerate(steps):
+        slab = _cleavage_piece('%s_step%d' % (prefix, i), Vector((x0, y0, z - 0.1)),
+                               Vector((x1, y1, z + t)), rng, mats, 24)
+        slab.parent = block
+        z += t
+    return block
+
+
 def orthoclase():
-    """A blocky orthoclase crystal, flesh-pink with paler perthite streaks,
-    one corner broken away along its right-angled cleavages."""
-    # Granite: grey quartz, white feldspar and black mica flecks.
-    rockm = S.grain_rock('granite', (0.42, 0.41, 0.39), (0.08, 0.08, 0.08), (0.7, 0.68, 0.64),
-                         rough=0.75, grain=50.0, bump=0.3, spots=(14.0, 0.1, (0.03, 0.03, 0.03)))
-    S.rock('granite', (3.9, 2.7, 1.1), 63, rockm, (0.0, 0.7, 0.55), points=50, lumpy=0.45)
-    n = S.Nodes('orthoclase')
-    perth = n.mapped(scale=(0.6, 14.0, 3.0), rotation=(0, 0, math.radians(8)))
-    st = n.noise(1.0, 4, 0.6, vector=perth, distortion=0.5)
-    mott = n.noise(2.0, 4, 0.6)
-    base = n.ramp(mott.outputs['Fac'], [(0.22, (0.4, 0.17, 0.1)), (0.5, (0.62, 0.31, 0.2)),
-                                        (0.78, (0.76, 0.48, 0.36))])
-    pale = n.math('GREATER_THAN', st.outputs['Fac'], 0.58)
-    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', pale, 0.3),
-                   Color1=base.outputs[0], Color2=(0.8, 0.66, 0.56))
-    # Iron stain in the hollows and along old fractures.
-    stain = n.noise(4.5, 5, 0.65)
-    smask = n.maprange(stain.outputs['Fac'], 0.6, 0.72, 0.0, 0.45)
-    color = n.node('ShaderNodeMixRGB', Fac=smask, Color1=color.outputs[0],
-                   Color2=(0.2, 0.09, 0.04))
-    rv = n.noise(2.2, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.14, 0.3)
-    height = n.math('ADD', n.noise(7.0, 4, 0.55).outputs['Fac'],
-                    n.math('MULTIPLY', st.outputs['Fac'], 0.6))
-    # Cleavage faces are flat: only a faint relief, and a pearly sheen.
-    b = n.bump(height, 0.07, 0.03)
-    p = n.principled(Base_Color=color, Subsurface=0.12, Subsurface_Color=(0.7, 0.4, 0.3),
-                     Subsurface_Radius=(0.06, 0.025, 0.018), Roughness=r, Specular=0.5,
-                     Sheen=0.4, Clearcoat=0.2, Clearcoat_Roughness=0.2, Normal=b)
-    mat = n.surface(p)
-    # Two blocks give the step left where a slab broke away along the two
-    # cleavages at right angles, the mark of orthoclase.
-    outline = ((1.75, 0.6), (1.3, 1.1), (-1.3, 1.1), (-1.75, 0.6),
-               (-1.75, -0.6), (-1.3, -1.1), (1.3, -1.1), (1.75, -0.6))
-    pts = []
-    for x, y in outline:
-        pts.append(Vector((x, y, -0.5)))
-        pts.append(Vector((x, y, 1.15 + 0.3 * x)))
-    lower = S.hull('orthoclase', pts)
-    pts = []
-    for x, y in outline:
-        x, y = min(x, 0.35), max(y, -0.25)
-        pts.append(Vector((x, y, 0.5)))
-        pts.append(Vector((x, y, 1.9 + 0.3 * x)))
-    upper = S.hull('orthoclase_step', pts)
-    for part in (lower, upper):
-        S.bevel(part, 0.03, 2, 30)
-        S.assign(part, mat)
-    upper.parent = lower
-    S.place(lower, (0.0, 0.5, 0), (4, -5, -26))
-    S.perch(lower, 0.85)
+    """A pink orthoclase crystal and a smaller grain grown in coarse pink
+    granite: broken along the two cleavages at right angles, so the tops
+    are staircases of flat shiny faces and the ends dull fractures."""
+    S.rock('granite', (3.9, 2.8, 1.2), 63, _granite(), (0.1, 0.7, 0.6), points=60, lumpy=0.5)
+    rng = random.Random(61)
+    mats = (_feldspar('orthoclase_cleavage', False), _feldspar('orthoclase_fracture', True))
+    big = _feldspar_crystal('orthoclase', (3.6, 2.4, 1.7),
+                            [(-1.9, 0.3, -0.2, 1.3, 0.32), (-1.9, -0.6, 0.4, 1.3, 0.12)], rng, mats)
+    # Tilted so its top cleavage mirrors the strip light behind the set,
+    # and the small grain's mirrors the key: the two flash differently.
+    S.place(big, (-0.3, 0.6, 0), (14, 2, -20))
+    S.perch(big, 1.0)
+    small = _feldspar_crystal('orthoclase_grain', (1.3, 1.0, 0.9),
+                              [(-0.7, 0.2, -0.6, 0.6, 0.15)], rng, mats)
+    S.place(small, (2.25, 0.2, 0), (49, 0, -23))
+    S.perch(small, 0.55)
 
 
 # ------------------------------------------------------------------ quartz
