@@ -1045,7 +1045,7 @@ def polished(name, ior, absorb, density):
     """A polished gem: clear, coloured by absorption in its volume, so the
     long paths through the pavilion glow deeper than the table."""
     return clear_crystal(name, ior, rough=(0.0, 0.01), rough_scale=2.0,
-                         absorb=(absorb, density), shadow=0.9)
+                         absorb=(absorb, density), shadow=0.55)
 
 
 def step_ring(hl, hw, corner, inset, z):
