@@ -13,7 +13,7 @@ import random
 import sys
 
 import bpy
-from mathutils import Matrix, Vector
+from mathutils import Euler, Matrix, Vector
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import studio as S  # noqa: E402
@@ -76,174 +76,174 @@ def axis_z(n):
     return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
 
 
-def striations(scale, strength, along_axis, distance=0.02):
-    """Growth lines: across the axis (quartz, corundum) or along it (topaz,
-    apatite), as a bump of stretched noise."""
-    def make(n):
-        if along_axis:
-            vec = n.mapped(scale=(scale, scale, 0.15))
-        else:
-            vec = n.mapped(scale=(0.6, 0.6, scale))
-        t = n.noise(1.0, 3, 0.55, vector=vec, distortion=0.2)
-        return n.bump(t.outputs['Fac'], strength, distance)
-    return make
-
-
 def tilt(obj, rx, ry, rz):
     obj.rotation_euler = (math.radians(rx), math.radians(ry), math.radians(rz))
 
 
 # -------------------------------------------------------------------- talc
 
-def _talc_book(name, rng, count=24, ring=14, seg=120):
-    """Foliated talc as a stack of thin plates. Each follows the mass's
-    broken outline with its own ragged jitter, so the broken sides show
-    stepped, flaky layering; the gaps between plates swell and pinch, the
-    stack is thicker at the back, gently folded, and split open at the
-    ends where flakes lift; the top plates are broken back into terraces."""
+def _talc_lump(name, rng, n=150):
+    """Massive talc as one broken lump. A ball of directions is cut by a
+    cleavage top and bottom and by broken sides, joined by smooth minima so
+    every edge looks rubbed; the front break shows the foliation as fine,
+    curved ledges and grooves, with a flake or two standing out and the top
+    layers broken back above it; the whole mass is gently folded."""
     import bmesh
+    from bisect import bisect
+    tex = bpy.data.textures.new(name + 'CLOUDS', 'CLOUDS')
+    tex.noise_scale, tex.noise_depth, tex.noise_basis = 0.7, 2, 'BLENDER_ORIGINAL'
+
+    def clouds(x, y, z):
+        return tex.evaluate((x, y, z))[3] - 0.5
+
+    def smin(a, b, k):
+        h = max(k - abs(a - b), 0.0) / k
+        return min(a, b) - h * h * k / 4
+
+    def plane(nv, d, k):
+        return Vector(nv).normalized(), d + rng.uniform(-0.08, 0.08), k
+    # (normal, distance, rounding): the two front breaks first.
+    breaks = [plane((0.12, -1.0, 0.2), 1.45, 0.12), plane((-0.55, -1.0, -0.05), 1.75, 0.15)]
+    planes = breaks + [plane(*a) for a in (
+        ((0.05, -0.1, 1.0), 1.1, 0.3), ((-0.14, -0.07, -1.0), 0.95, 0.2),
+        ((1.0, -0.3, 0.1), 2.4, 0.18), ((0.9, -0.5, 0.8), 2.1, 0.25),
+        ((-1.0, -0.4, 0.05), 2.35, 0.2), ((-0.8, 0.2, 0.7), 2.1, 0.25),
+        ((-0.6, 1.0, 0.1), 1.95, 0.2), ((0.7, 0.9, -0.1), 2.05, 0.2),
+        ((0.1, 1.0, 0.5), 1.8, 0.25), ((-1.0, -1.0, 0.6), 2.2, 0.2),
+        ((-0.35, -0.7, 0.65), 1.7, 0.6))]
+    wob = [(k, rng.uniform(0.02, 0.05) / k, rng.uniform(0, 6.3)) for k in range(2, 6)]
+
+    def radius(u):
+        th = math.atan2(u.y, u.x)
+        e = 1.0 / math.sqrt((u.x / 3.8) ** 2 + (u.y / 2.8) ** 2 + (u.z / 2.2) ** 2)
+        r = e * (1.0 + sum(a * math.cos(k * th + ph) for k, a, ph in wob))
+        for nv, d, k in planes:
+            c = u.dot(nv)
+            if c > 0.02:
+                r = smin(r, d / c, k)
+        return r
+
+    # Six grids on a cube, pushed out to the surface along their directions.
+    faces6 = [((1, 0, 0), (0, 1, 0), (0, 0, 1)), ((-1, 0, 0), (0, 0, 1), (0, 1, 0)),
+              ((0, 1, 0), (0, 0, 1), (1, 0, 0)), ((0, -1, 0), (1, 0, 0), (0, 0, 1)),
+              ((0, 0, 1), (1, 0, 0), (0, 1, 0)), ((0, 0, -1), (0, 1, 0), (1, 0, 0))]
     bm = bmesh.new()
-    tint = bm.verts.layers.float.new('tint')
-    depth = bm.verts.layers.float.new('depth')
-    shape = [(k, rng.uniform(0.02, 0.06) / k ** 0.5, rng.uniform(0, 6.3)) for k in range(2, 7)]
-    # Break planes across the mass, (direction, distance, lean): they cut the
-    # plates at a slant, so each broken side is a sloping face of layer edges.
-    breaks = [(a + rng.uniform(-0.25, 0.25), d, lean) for a, d, lean in
-              ((0.1, 2.3, -0.6), (1.5, 1.45, 0.3), (2.4, 1.7, -0.4), (3.3, 2.4, 0.5),
-               (4.6, 1.6, -1.0), (5.4, 1.8, -0.5))]
-    plates = []
-    for i in range(count):
-        plates.append(dict(
-            thick=rng.choice((0.025, 0.03, 0.04, 0.05, 0.07, 0.09, 0.12, 0.2)),
-            taper=rng.choice((0.0, 0.3, 0.6)),
-            gap=(rng.choice((0.002, 0.002, 0.002, 0.01, 0.03)), rng.uniform(0.0, 0.04),
-                 rng.uniform(0.8, 2.5), rng.uniform(0, 6.3), rng.uniform(0, 6.3)),
-            # Opening of the stack above this plate: direction, start, rate.
-            lift=(rng.uniform(0, 6.3), rng.uniform(1.0, 1.6), rng.uniform(0.04, 0.14))
-            if rng.random() < 0.3 else None))
-
-    def floor(i, x, y):
-        z = 0.0
-        for p in plates[:i]:
-            g, a, f, phi, ph = p['gap']
-            z += p['thick'] * (1.0 + 0.1 * y) + g
-            z += a * (0.5 + 0.5 * math.sin(f * (x * math.cos(phi) + y * math.sin(phi)) + ph))
-            if p['lift']:
-                a, d, o = p['lift']
-                z += o * max(0.0, x * math.cos(a) + y * math.sin(a) - d) ** 2
-        # A gentle fold shared by all plates.
-        return z - 0.06 * x * x - 0.03 * x * y + 0.15 * math.sin(1.1 * x + 0.4) \
-            + 0.06 * math.sin(1.7 * y - 0.8 * x)
-
-    for i, p in enumerate(plates):
-        top_end = i >= count - 3
-        own = [(k, rng.uniform(0.003, 0.03) / (1 + k / 12), rng.uniform(0, 6.3))
-               for k in range(3, 40)]
-        level = i / (count - 1) - 0.5
-        jit = [d + lean * level + rng.uniform(-0.25, 0.08) for _, d, lean in breaks]
-        # The top plates are broken back into terraces.
-        scale = rng.uniform(0.5, 0.8) if top_end else 1.0 - 0.012 * abs(i - 6)
-        cx, cy = (rng.uniform(-0.5, 0.5), rng.uniform(0.0, 0.4)) if top_end else (0.0, 0.0)
-        t_i = rng.random()
-        outline = []
-        for j in range(seg):
-            th = 2 * math.pi * j / seg
-            r = (1.0 + sum(a * math.cos(k * th + ph) for k, a, ph in shape)) \
-                * math.hypot(2.7 * math.cos(th), 1.8 * math.sin(th))
-            for (a, _, _), d in zip(breaks, jit):
-                c = math.cos(th - a)
-                if c > 0.05:
-                    r = min(r, d / c)
-            r *= 1.0 + sum(a * math.cos(k * th + ph) for k, a, ph in own)
-            outline.append((cx + scale * r * math.cos(th), cy + scale * r * math.sin(th)))
-        top, bot = [], []
-        for k in range(ring + 1):
-            s = k / ring
-            pts = [(cx, cy)] if k == 0 else [(cx + s * (x - cx), cy + s * (y - cy))
-                                             for x, y in outline]
-            # Plate edges thin out, so the layers part a little where they break.
-            taper = 1.0 - p['taper'] * max(0.0, (s - 0.86) / 0.14)
-            trow, brow = [], []
-            for x, y in pts:
-                z = floor(i, x, y)
-                for row, h in ((brow, z), (trow, z + p['thick'] * (1.0 + 0.1 * y) * taper)):
-                    v = bm.verts.new((x, y, h))
-                    v[tint] = t_i
-                    v[depth] = i / (count - 1)
-                    row.append(v)
-            top.append(trow)
-            bot.append(brow)
-        for rows, flip in ((top, False), (bot, True)):
-            for j in range(seg):
-                j2 = (j + 1) % seg
-                faces = [[rows[0][0], rows[1][j], rows[1][j2]]]
-                faces += [[rows[k][j], rows[k + 1][j], rows[k + 1][j2], rows[k][j2]]
-                          for k in range(1, ring)]
-                for f in faces:
-                    bm.faces.new(f[::-1] if flip else f)
-        for j in range(seg):
-            j2 = (j + 1) % seg
-            bm.faces.new([top[ring][j], bot[ring][j], bot[ring][j2], top[ring][j2]])
+    for nrm, U, V in faces6:
+        nrm, U, V = Vector(nrm), Vector(U), Vector(V)
+        grid = []
+        for i in range(n + 1):
+            a = math.tan(math.pi / 4 * (2 * i / n - 1))
+            row = []
+            for j in range(n + 1):
+                u = (nrm + a * U + math.tan(math.pi / 4 * (2 * j / n - 1)) * V).normalized()
+                row.append(bm.verts.new(u * radius(u)))
+            grid.append(row)
+        for i in range(n):
+            for j in range(n):
+                bm.faces.new((grid[i][j], grid[i + 1][j], grid[i + 1][j + 1], grid[i][j + 1]))
+    bmesh.ops.remove_doubles(bm, verts=bm.verts[:], dist=1e-5)
     me = bpy.data.meshes.new(name)
     bm.to_mesh(me)
     bm.free()
+
+    # Foliation on the front breaks: layers of uneven thickness, each a
+    # rounded lip between grooves, standing out or set back a little.
+    bounds = [-1.3]
+    while bounds[-1] < 1.4:
+        bounds.append(bounds[-1] + rng.choice((0.04, 0.06, 0.08, 0.1, 0.13, 0.17)))
+    layers = [(rng.gauss(0, 0.025) + (rng.uniform(0.06, 0.12) if rng.random() < 0.15 else 0.0),
+               rng.choice((0.01, 0.02, 0.03, 0.06)), rng.uniform(0, 50)) for _ in bounds]
+    normals = [Vector() for _ in me.vertices]
     for poly in me.polygons:
-        poly.use_smooth = False
-    return S.link(bpy.data.objects.new(name, me))
+        w = poly.normal * poly.area
+        for vi in poly.vertices:
+            normals[vi] += w
+    for v, nv in zip(me.vertices, normals):
+        p = v.co
+        w = max(min(1.0, max(0.0, 1.0 - (d - p.dot(bn)) / 0.25)) for bn, d, _ in breaks)
+        h = Vector((nv.x, nv.y, 0.0))
+        if w <= 0.0 or h.length < 1e-9:
+            continue
+        f = p.z + 0.04 * clouds(p.x * 0.5, p.y * 0.5, 3.0)
+        k = max(0, min(len(bounds) - 2, bisect(bounds, f) - 1))
+        t = (f - bounds[k]) / (bounds[k + 1] - bounds[k])
+        out, lip, seed = layers[k]
+        # Ledges and grooves pinch out along the break, as lenses do.
+        fade = max(0.0, 0.3 + 2.5 * clouds(p.x * 0.9, p.y * 0.9, seed + 7.0))
+        d = out * (0.6 + 1.6 * clouds(p.x * 1.3, p.y * 1.3, seed)) \
+            + fade * lip * (math.sqrt(max(0.0, math.sin(math.pi * t))) - 1.0)
+        v.co = p + h.normalized() * (w * d)
+    # The top layers broken back in two ragged steps above the front break.
+    top = max(v.co.z for v in me.vertices)
+    steps = [(top - rng.uniform(0.05, 0.15), 0.15, rng.uniform(0, 50)),
+             (top - rng.uniform(0.3, 0.4), 0.13, rng.uniform(0, 50))]
+    for v in me.vertices:
+        p = v.co
+        for z0, drop, seed in steps:
+            line = -p.y - 0.8 - 0.25 * math.sin(1.3 * p.x + seed) - 0.5 * clouds(p.x, seed, 0)
+            if p.z > z0 - drop and line > -0.08:
+                s = min(1.0, (line + 0.08) / 0.16)
+                p.z -= drop * s * s * (3 - 2 * s) * min(1.0, (p.z - (z0 - drop)) / drop)
+    # A gentle fold shared by all layers.
+    for v in me.vertices:
+        x, y = v.co.x, v.co.y
+        v.co.z += -0.05 * x * x - 0.05 * y * y + 0.22 * math.sin(1.1 * x + 0.4) \
+            + 0.07 * math.sin(1.6 * y - 0.7 * x)
+    me.update()
+    obj = S.link(bpy.data.objects.new(name, me))
+    S.bake_displace(obj, 1.5, 0.2, 3, (rng.uniform(-50, 50), 0, 0))
+    return obj
 
 
 def _talc_material():
-    """Pale apple-green to silvery white, greasy to pearly: smooth cleavage
-    faces with a broad satin sheen, whiter and rougher broken plate edges,
-    greener and whiter zones, plate-to-plate tints, a darker schisty base
-    and a rusty stain at one end."""
+    """Pale apple-green talc, greasy to pearly: a broad soft sheen on the
+    smooth cleavage faces, duller and whiter foliated edges, greener and
+    whiter zones, a few grey-green patches and a faint rusty stain."""
     n = S.Nodes('talc')
-    tint = n.node('ShaderNodeAttribute', _attribute_name='tint').outputs['Fac']
-    depth = n.node('ShaderNodeAttribute', _attribute_name='depth').outputs['Fac']
-    zones = n.noise(0.45, 4, 0.55)
-    zfac = n.math('ADD', n.math('MULTIPLY', zones.outputs['Fac'], 0.6),
-                  n.math('MULTIPLY', tint, 0.4))
-    col = n.ramp(zfac, [(0.32, (0.27, 0.45, 0.18)), (0.46, (0.44, 0.6, 0.32)),
-                        (0.64, (0.74, 0.79, 0.68))])
-    # The bottom plates are a darker, greyer schist.
-    schist = n.maprange(depth, 0.0, 0.16, 1.0, 0.0)
-    color = n.node('ShaderNodeMixRGB', Fac=schist, Color1=col.outputs[0],
-                   Color2=(0.17, 0.2, 0.16))
-    # Broken plate edges scatter more light: whiter and duller than the faces.
+    zones = n.noise(0.55, 4, 0.55)
+    col = n.ramp(zones.outputs['Fac'], [(0.4, (0.22, 0.4, 0.14)), (0.5, (0.42, 0.57, 0.3)),
+                                        (0.6, (0.76, 0.8, 0.7))])
+    # Darker grey-green patches, as in a less pure piece.
+    dn = n.noise(1.4, 4, 0.6)
+    dark = n.maprange(dn.outputs['Fac'], 0.56, 0.66, 0.0, 0.8)
+    color = n.node('ShaderNodeMixRGB', Fac=dark, Color1=col.outputs[0],
+                   Color2=(0.17, 0.22, 0.15))
+    # Foliated sides: fine pale streaks along the layers.
     nz = n.node('ShaderNodeSeparateXYZ', Vector=n.coords.outputs['Normal']).outputs['Z']
-    edge = n.maprange(n.math('ABSOLUTE', nz), 0.35, 0.75, 1.0, 0.0)
-    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', edge, 0.15),
-                   Color1=color.outputs[0], Color2=(0.82, 0.84, 0.78))
-    # Iron stain seeping in from one end.
+    edge = n.maprange(n.math('ABSOLUTE', nz), 0.4, 0.8, 1.0, 0.0)
+    streak = n.noise(1.0, 3, 0.5, vector=n.mapped(scale=(0.8, 0.8, 22.0)), distortion=0.4)
+    sfac = n.math('MULTIPLY', edge, n.maprange(streak.outputs['Fac'], 0.4, 0.65, 0.0, 0.6))
+    color = n.node('ShaderNodeMixRGB', Fac=sfac, Color1=color.outputs[0],
+                   Color2=(0.8, 0.82, 0.76))
+    # Iron stain seeping in from one corner.
     xs = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
     rn = n.noise(2.0, 4, 0.6)
-    rust = n.maprange(n.math('SUBTRACT', n.math('MULTIPLY', rn.outputs['Fac'], 1.6), xs),
-                      1.9, 2.7, 0.0, 0.7)
+    rust = n.maprange(n.math('SUBTRACT', xs, n.math('MULTIPLY', rn.outputs['Fac'], 1.6)),
+                      1.0, 1.9, 0.0, 0.6)
     color = n.node('ShaderNodeMixRGB', Fac=rust, Color1=color.outputs[0],
-                   Color2=(0.32, 0.19, 0.08))
-    # Faint crinkles and a lineation on the cleavage faces, no pattern.
-    crinkle = n.noise(4.0, 3, 0.5)
-    lin = n.noise(1.0, 3, 0.5, vector=n.mapped(scale=(0.6, 9.0, 9.0)))
-    height = n.math('ADD', crinkle.outputs['Fac'], n.math('MULTIPLY', lin.outputs['Fac'], 0.5))
-    b = n.bump(height, 0.12, 0.02)
-    rv = n.noise(1.8, 3, 0.5)
-    r = n.maprange(rv.outputs['Fac'], 0.3, 0.7, 0.2, 0.34)
-    r = n.math('ADD', r, n.math('MULTIPLY', edge, 0.3))
-    p = n.principled(Base_Color=color, Subsurface=0.25, Subsurface_Color=(0.7, 0.76, 0.64),
-                     Subsurface_Radius=(0.06, 0.07, 0.05), Roughness=r, Specular=0.8,
-                     Sheen=0.6, Sheen_Tint=0.2, Clearcoat=0.6, Clearcoat_Roughness=0.45,
-                     Normal=b)
+                   Color2=(0.33, 0.21, 0.1))
+    # Broad waves of the foliation under the sheen, no fine grain.
+    crinkle = n.noise(1.0, 3, 0.5, vector=n.mapped(scale=(1.2, 1.2, 7.0)), distortion=0.3)
+    b = n.bump(crinkle.outputs['Fac'], 0.06, 0.05)
+    # Greasy patches where the coat is smoother, duller foliated edges.
+    rv = n.noise(1.2, 3, 0.5)
+    cr = n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.13, 0.24)
+    cr = n.math('ADD', cr, n.math('MULTIPLY', edge, 0.25))
+    p = n.principled(Base_Color=color, Subsurface=0.3, Subsurface_Color=(0.66, 0.74, 0.58),
+                     Subsurface_Radius=(0.08, 0.1, 0.06), Roughness=n.math('ADD', cr, 0.12),
+                     Specular=0.6, Sheen=0.5, Sheen_Tint=0.2, Clearcoat=1.0,
+                     Clearcoat_Roughness=cr, Normal=b, Clearcoat_Normal=b)
     return n.surface(p)
 
 
 def talc():
-    """Massive foliated talc, about 5 cm across: a stack of pale green plates
-    with a pearly sheen, flaky layering on its broken sides."""
-    mass = _talc_book('talc', random.Random(11))
+    """Massive foliated talc, about 5 cm across: a rounded pale-green lump
+    with a greasy, pearly sheen, its layering showing on one broken side."""
+    mass = _talc_lump('talc', random.Random(11))
     S.assign(mass, _talc_material())
-    mass.location = (0.1, 0.4, 0)
-    tilt(mass, -1, -3, 14)
-    S.settle(mass, 0.02)
+    mass.location = (0.1, 0.3, 0)
+    tilt(mass, 4, -8, 12)
+    S.settle(mass, 0.08)
 
 
 # ------------------------------------------------------------------ gypsum
@@ -578,74 +578,90 @@ def _spar_glass(name, rough, bruises, dull=0.0):
     lp = n.node('ShaderNodeLightPath')
     sh = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
     n.link(surface.outputs[0], sh.inputs[1])
-    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.97, 0.97, 0.965)).outputs[0],
+    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.9, 0.89, 0.86)).outputs[0],
            sh.inputs[2])
     n.surface(sh)
-    n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.95, 0.91, 0.8), Density=0.03))
+    n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.96, 0.9, 0.76), Density=0.08))
     return n.mat
 
 
 def _crack(name, seed):
     """A cleavage crack inside the crystal: a thin air gap that mirrors
-    part of the light with a thin film's colours, torn at its edges."""
+    much of the light with a thin film's colours, milky where it has
+    partly healed, torn at its edges."""
     n = S.Nodes(name)
     shape = n.noise(0.6, 3, 0.5, vector=n.mapped(offset=(seed, seed * 0.7, 0)))
-    mask = n.maprange(shape.outputs['Fac'], 0.5, 0.51, 0.0, 0.6)
+    mask = n.maprange(shape.outputs['Fac'], 0.5, 0.51, 0.0, 0.95)
     film = n.noise(0.9, 1, 0.5, vector=n.mapped(offset=(seed * 1.3, 0, seed)))
     hue = n.ramp(film.outputs['Fac'], [(0.3, (1.0, 0.85, 0.7)), (0.45, (0.85, 1.0, 0.8)),
                                        (0.6, (0.75, 0.88, 1.0)), (0.75, (1.0, 0.82, 0.95))])
-    gl = n.node('ShaderNodeBsdfGlossy', Color=hue.outputs[0], Roughness=0.06)
+    gl = n.node('ShaderNodeBsdfGlossy', Color=hue.outputs[0], Roughness=0.03)
+    milk = n.node('ShaderNodeMixShader', Fac=0.3)
+    n.link(gl.outputs[0], milk.inputs[1])
+    n.link(n.node('ShaderNodeBsdfDiffuse', Color=(0.9, 0.88, 0.84)).outputs[0], milk.inputs[2])
     mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
     n.link(n.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
-    n.link(gl.outputs[0], mix.inputs[2])
+    n.link(milk.outputs[0], mix.inputs[2])
     return n.surface(mix)
 
 
 def calcite():
-    """Iceland spar: a water-clear cleavage rhomb, a little worn and
-    broken at two corners, lying on a slip of printed paper. Its double
-    refraction shows the word under it twice: the ordinary image where
-    refraction puts it, and the extraordinary one walked off by about a
-    tenth of the crystal's thickness along the optic axis's shadow. The
-    rhomb is thick and turned so the walk runs across the picture, and
-    the word is seen whole through the top face."""
+    """Iceland spar: a water-clear cleavage rhomb, a step broken off one
+    edge, lying on a printed page. Its double refraction shows the print under
+    it twice: the ordinary image where refraction puts it, and the
+    extraordinary one walked off along the optic axis's shadow. Lying on
+    a face, the rhomb leans sideways, along that same shadow, so its
+    outline is a slanted parallelogram and the two images of the word
+    seen through its top face sit side by side."""
     P = _SPAR
-    # A slip of white paper with a little thickness and one end lifting
-    # off the backdrop, not a perfect card.
-    paper = S.Nodes('paper_slip')
-    fib = paper.noise(40.0, 2, 0.5)
-    c = paper.ramp(fib.outputs['Fac'], [(0.3, (0.84, 0.83, 0.8)), (0.7, (0.89, 0.88, 0.85))])
-    paper = paper.surface(paper.principled(Base_Color=c, Roughness=0.8, Specular=0.25))
-    bpy.ops.mesh.primitive_grid_add(x_subdivisions=40, y_subdivisions=24, size=1)
-    slip = bpy.context.object
-    slip.name = 'slip'
-    sw, sh = P['slip']
-    for v in slip.data.vertices:
-        x, y = v.co.x * sw, v.co.y * sh
-        v.co = Vector((x, y, max(0.0, x - sw * 0.32) ** 2 * 0.06))
-    sol = slip.modifiers.new('thick', 'SOLIDIFY')
-    sol.thickness = 0.025
+    # A page of a school reader: off-white, a little cockled, its far and
+    # right edges lifting off the backdrop so they cast a soft shadow; the
+    # rest of the book is out of the picture.
+    paper = S.Nodes('page')
+    fib = paper.noise(45.0, 2, 0.5)
+    blot = paper.noise(1.2, 3, 0.6)
+    c = paper.ramp(paper.math('ADD', paper.math('MULTIPLY', fib.outputs['Fac'], 0.6),
+                              paper.math('MULTIPLY', blot.outputs['Fac'], 0.4)),
+                   [(0.35, (0.8, 0.78, 0.73)), (0.65, (0.87, 0.85, 0.8))])
+    b = paper.bump(paper.noise(12.0, 3, 0.6).outputs['Fac'], 0.15, 0.02)
+    paper = paper.surface(paper.principled(Base_Color=c, Roughness=0.85, Specular=0.25,
+                                           Normal=b))
+    pw, ph = P['page']
+    bpy.ops.mesh.primitive_grid_add(x_subdivisions=90, y_subdivisions=60, size=1)
+    page = bpy.context.object
+    page.name = 'page'
+    for v in page.data.vertices:
+        # Local coordinates with the page's far right corner at the origin.
+        x, y = (v.co.x - 0.5) * pw, (v.co.y - 0.5) * ph
+        lift = sum(max(0.0, q + reach) ** 2 * rise
+                   for q, (reach, rise) in zip((x, y), P['curl']))
+        v.co = Vector((x, y, lift + 0.015 * math.sin(x * 0.9 + y * 0.6) ** 2))
+    sol = page.modifiers.new('thick', 'SOLIDIFY')
+    sol.thickness = 0.02
     sol.offset = 1.0
-    slip.location = P['slip_at']
-    slip.rotation_euler = (0, 0, math.radians(P['slip_turn']))
-    S.assign(slip, paper)
-    top = 0.025
+    page_turn = Matrix.Rotation(math.radians(P['page_turn']), 3, 'Z')
+    page.location = P['page_at']
+    page.rotation_euler = (0, 0, math.radians(P['page_turn']))
+    S.assign(page, paper)
+    top = 0.035
 
-    # Edge vectors of the rhombohedron: 101.9 degrees between each pair.
+    # Edge vectors of the rhombohedron: 101.9 degrees between each pair,
+    # so the corner at the origin is a blunt one, on the optic axis.
     ct = math.sqrt((2 * math.cos(math.radians(101.9)) + 1) / 3)
     st = math.sqrt(1 - ct * ct)
     e = [Vector((st * math.cos(a), st * math.sin(a), ct)) * length
          for a, length in zip((0, 2 * math.pi / 3, 4 * math.pi / 3), P['edges'])]
-    optic = Vector((0, 0, 1))
-    # Lie it on the face spanned by e0, e1, turned so the top face shows
-    # as a slanted rhomb and the side faces lean.
+    # Lie it on the face spanned by e0, e1, then turn it so the optic
+    # axis's shadow on the paper points the chosen way.
     normal = e[0].cross(e[1]).normalized()
     if normal.dot(e[2]) > 0:
         normal = -normal
     rot = normal.rotation_difference(Vector((0, 0, -1))).to_matrix()
-    rot = Matrix.Rotation(math.radians(P['turn']), 3, 'Z') @ rot
+    axis = rot @ Vector((0, 0, 1))
+    turn = math.radians(P['walk']) - math.atan2(axis.y, axis.x)
+    rot = Matrix.Rotation(turn, 3, 'Z') @ rot
     e = [rot @ v for v in e]
-    axis = rot @ optic
+    axis = rot @ Vector((0, 0, 1))
     corners = [e[0] * i + e[1] * j + e[2] * k for i in (0, 1) for j in (0, 1) for k in (0, 1)]
     lo = min(p.z for p in corners)
     cx = sum(p.x for p in corners) / 8
@@ -656,28 +672,13 @@ def calcite():
     def at(a, b, c):
         return origin + e[0] * a + e[1] * b + e[2] * c
 
-    notches = P['notches']
     bruises = [(at(*p), r) for p, r in P['bruises']]
-    rhomb = _lattice_solid('rhomb', e, origin, notches)
-    S.bevel(rhomb, 0.008, 1)
-    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.015), bruises))
-    # Not every cleavage face is a fresh mirror: some are worn, with
-    # patchy frosting from handling.
-    worn = {}
-    for (ax, side), dull in P['worn'].items():
-        u, w = [x for x in range(3) if x != ax]
-        nrm = e[u].cross(e[w]).normalized()
-        if nrm.dot(e[ax]) < 0:
-            nrm = -nrm
-        if not side:
-            nrm = -nrm
-        rhomb.data.materials.append(_spar_glass('spar_worn%d%d' % (ax, side), (0.005, 0.06),
-                                                bruises, dull=dull))
-        worn[len(rhomb.data.materials) - 1] = nrm
-    for poly in rhomb.data.polygons:
-        for index, nrm in worn.items():
-            if poly.normal.dot(nrm) > 0.999:
-                poly.material_index = index
+    rhomb = _lattice_solid('rhomb', e, origin, P['notches'])
+    # Calcite is soft: handling wears its edges round and frosts them
+    # white in patches, which draws the rhomb's outline.
+    S.bevel(rhomb, 0.05, 2).material = 1
+    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.012), bruises))
+    rhomb.data.materials.append(_spar_glass('spar_edge', (0.02, 0.1), bruises, dull=0.9))
 
     # Cleavage cracks inside, parallel to the faces.
     for i, (ax, level, lo_, hi_) in enumerate(P['cracks']):
@@ -692,20 +693,31 @@ def calcite():
         cr = _sheet('crack%d' % i, quad, _crack('crack%d' % i, 3.0 + 5 * i))
         cr.visible_shadow = False
 
-    # Where the camera sees the paper through the middle of the top face,
-    # refracted once on the way in: the word goes there.
+    # Where the camera sees the paper through the top face, refracted once
+    # on the way in and leaving by the bottom face: the word goes in the
+    # middle of that window, which the lean pushes off the face's centre.
     cam = bpy.context.scene.camera.matrix_world.translation
-    tc = at(0.5, 0.5, 1.0)
-    d = (tc - cam).normalized()
     top_n = e[0].cross(e[1]).normalized()
     if top_n.z < 0:
         top_n = -top_n
     eta = 1 / 1.658
-    cosi = -d.dot(top_n)
-    k = 1 - eta * eta * (1 - cosi * cosi)
-    t = d * eta + top_n * (eta * cosi - math.sqrt(k))
-    hit = tc + t * ((top - tc.z) / t.z)
-    walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness)
+    base = Matrix(((e[0].x, e[1].x), (e[0].y, e[1].y))).inverted()
+    seen = []
+    for i in range(20):
+        for j in range(20):
+            tc = at((i + 0.5) / 20, (j + 0.5) / 20, 1.0)
+            d = (tc - cam).normalized()
+            cosi = -d.dot(top_n)
+            t = d * eta + top_n * (eta * cosi - math.sqrt(1 - eta * eta * (1 - cosi * cosi)))
+            hit = tc + t * ((top - tc.z) / t.z)
+            a, b = base @ (hit - origin).xy
+            if 0.1 < a < 0.9 and 0.1 < b < 0.9:
+                seen.append((hit, t.z))
+    hit = sum((h for h, _ in seen), Vector()) / len(seen)
+    slant = -sum(tz for _, tz in seen) / len(seen)
+    # The two rays part by about a ninth of the path they run inside
+    # (6.2 degrees), and the camera's ray runs slant through the rhomb.
+    walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness / slant)
 
     # The print. Seen through the crystal each image carries half the
     # light, so the ink there is half transparent.
@@ -714,59 +726,82 @@ def calcite():
     through = ink.math('GREATER_THAN', lp.outputs['Transmission Depth'], 0.5)
     fac = ink.math('MULTIPLY', through, 0.5)
     mix = ink.node('ShaderNodeMixShader', Fac=fac)
-    ink.link(ink.node('ShaderNodeBsdfDiffuse', Color=(0.02, 0.02, 0.025)).outputs[0],
+    ink.link(ink.node('ShaderNodeBsdfDiffuse', Color=(0.03, 0.03, 0.035)).outputs[0],
              mix.inputs[1])
     ink.link(ink.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[2])
     ink_mat = ink.surface(mix)
 
-    # The font is the one Debian ships as fonts-dejavu-core.
-    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/' + P['face'])
-    turn = math.radians(P['word_turn'])
-    base = hit + Vector(P['word_shift']) - walk * 0.5
+    # The fonts are the ones Debian ships as fonts-dejavu-core.
+    fonts = {}
+    turn = math.radians(P['page_turn'])
+    head = hit - walk * 0.5
+    # The text column's right edge, a margin in from the page's edge.
+    right = Vector(P['page_at']) + page_turn @ Vector((-P['margin'], 0, 0))
 
-    def word(name, offset, z):
+    def text(name, body, face, size, where, align, offset, z, box=0.0):
+        if face not in fonts:
+            fonts[face] = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/' + face)
         cu = bpy.data.curves.new(name, 'FONT')
-        cu.body = P['word']
-        cu.font = font
-        cu.size = P['font']
-        cu.align_x = 'CENTER'
-        cu.align_y = 'CENTER'
-        cu.space_character = P['spacing']
-        # A regular face thickened a little: bold strokes would merge the
-        # two images into one smudge at the photo's size.
-        cu.offset = P['weight']
+        cu.body = body
+        cu.font = fonts[face]
+        cu.size = size
+        cu.align_x = align
+        cu.align_y = 'TOP_BASELINE' if box else 'CENTER'
+        if box:
+            cu.text_boxes[0].width = box
+            cu.space_line = 1.3
         obj = S.link(bpy.data.objects.new(name, cu))
-        obj.location = (base.x + offset.x, base.y + offset.y, top + z)
+        obj.location = (where.x + offset.x, where.y + offset.y, top + z)
         obj.rotation_euler = (0, 0, turn)
-        # Tall letters, so they still read when the camera's low view
-        # squashes them.
-        obj.scale = (1.0, P['stretch'], 1.0)
         obj.data.materials.append(ink_mat)
         return obj
 
-    word('word', Vector((0, 0, 0)), 0.001)
-    ghost = word('word_e', walk, 0.003)
-    ghost.visible_camera = False
-    ghost.visible_diffuse = False
-    ghost.visible_glossy = False
-    ghost.visible_shadow = False
-    ghost.visible_volume_scatter = False
-    ghost.visible_transmission = True
+    def page_print(tag, offset, z):
+        # The word in thin, widely spaced capitals, tall so the camera's
+        # low view does not squash them: thin strokes stay two images
+        # where heavy ones would merge into one smudge.
+        h = text('head' + tag, P['word'], 'DejaVuSans.ttf', P['font'], head, 'CENTER',
+                 offset, z)
+        h.data.space_character = P['spacing']
+        h.data.offset = P['weight']
+        h.scale = (1.0, P['stretch'], 1.0)
+        body, gap = P['body']
+        y = (page_turn.inverted() @ (head - right)).y + gap
+        where = right + page_turn @ Vector((-P['column'], y, 0))
+        return h, text('body' + tag, body, 'DejaVuSerif.ttf', P['print'], where, 'JUSTIFY',
+                       offset, z, P['column'])
+
+    page_print('', Vector(), 0.001)
+    for obj in page_print('_e', walk, 0.003):
+        obj.visible_camera = False
+        obj.visible_diffuse = False
+        obj.visible_glossy = False
+        obj.visible_shadow = False
+        obj.visible_volume_scatter = False
 
 
-# The specimen's layout: edge lengths (cm), its turn on the paper, the
-# broken-off corner pieces and bruises (in fractions of the edges), which
-# faces are worn, the cleavage cracks, and the print.
+# The specimen's layout: the page (size, far right corner, turn, curl),
+# edge lengths (cm), the way the optic axis's shadow points (degrees from
+# the picture's x), where the rhomb lies, the step broken off an edge and
+# the bruises (in fractions of the edges; the large one is a worn, frosted
+# patch on the far right face), the cleavage cracks, and the print:
+# a word and the paragraph under it (y of its first line from the word, cm).
 _SPAR = dict(
-    slip=(8.0, 5.6), slip_at=(0.2, -0.5, 0.0), slip_turn=-6,
-    edges=(4.0, 3.7, 3.5), turn=87, at=(0.2, -0.1),
-    notches=[((-0.1, 0.86, 0.93), (1.1, 1.1, 1.1)),
-             ((-0.1, -0.1, 0.78), (0.1, 0.14, 1.1))],
-    bruises=[((0.0, 1.0, 0.0), 0.4), ((0.05, 0.07, 0.85), 0.12), ((0.5, 0.86, 0.93), 0.12)],
-    worn={(1, 0): 0.4, (2, 0): 0.5},
-    cracks=[(1, 0.22, (0.3, 0.15), (0.95, 0.9))],
-    word='КОТ', face='DejaVuSans.ttf', weight=0.015, font=1.5, stretch=1.5, spacing=0.92,
-    word_turn=-6, word_shift=(-0.85, -0.2, 0),
+    page=(15.0, 10.0), page_at=(3.9, 3.2, 0.0), page_turn=-4, curl=((1.2, 0.1), (1.5, 0.05)),
+    edges=(4.0, 3.7, 3.9), walk=128, at=(0.0, 0.3),
+    notches=[((-0.1, 0.86, 0.9), (1.1, 1.1, 1.1))],
+    bruises=[((0.5, 0.86, 0.9), 0.1), ((0.45, 0.0, 0.8), 1.1)],
+    cracks=[(1, 0.22, (0.0, 0.0), (1.0, 0.7)), (0, 0.8, (0.35, 0.3), (1.0, 1.0))],
+    word='ДОМ', font=1.3, stretch=1.5, spacing=1.6, weight=0.02,
+    margin=0.9, column=12.0, print=0.3,
+    body=('Нашият дом е стара къща на края на селото. Пред нея има градина с ябълки, '
+          'круши и една висока липа, под която лете пием чай. Баба суши билки на двора, '
+          'а дядо поправя оградата и разказва за времето, когато е бил малък. Вечер '
+          'всички сядаме около голямата маса в кухнята и си казваме какво сме видели '
+          'през деня. Зимата е дълга и студена, но в печката винаги гори огън и в '
+          'стаята е топло и светло. Когато навън вали сняг, ние с брат ми рисуваме, '
+          'а котката спи на перваза до прозореца. Обичам нашия дом, защото в него '
+          'живеят хората, които обичам.', -1.0),
 )
 
 
@@ -810,24 +845,196 @@ def fluorite():
 
 # ----------------------------------------------------------------- apatite
 
+def _apatite_prism(name, radius, length, base_z, top, rng, strips=6):
+    """A hexagonal prism along +Z whose six faces are each a few narrow
+    strips leaning a hair against one another, as growth striations do,
+    so a face shows lengthwise bands of light; top: (height, scale) of the
+    small pyramid faces bevelling the rim of the flat end."""
+    import bmesh
+    ring = []
+    for i in range(6):
+        a0, a1 = math.pi / 3 * i, math.pi / 3 * (i + 1)
+        c0 = Vector((math.cos(a0), math.sin(a0), 0)) * radius * rng.uniform(0.94, 1.06)
+        c1 = Vector((math.cos(a1), math.sin(a1), 0)) * radius
+        out = Vector((math.cos(a0 + math.pi / 6), math.sin(a0 + math.pi / 6), 0))
+        for k in range(strips):
+            lift = 0.0 if k == 0 else rng.gauss(0, 0.02) * radius
+            ring.append(c0.lerp(c1, k / strips) + out * lift)
+    bm = bmesh.new()
+    h, s = top
+    rows = [[bm.verts.new((p.x, p.y, z)) for p in ring] for z in (base_z, length)]
+    rows.append([bm.verts.new((p.x * s, p.y * s, length + h)) for p in ring])
+    n = len(ring)
+    for lo, hi in zip(rows, rows[1:]):
+        for j in range(n):
+            bm.faces.new((lo[j], lo[(j + 1) % n], hi[(j + 1) % n], hi[j]))
+    bm.faces.new(rows[0][::-1])
+    bm.faces.new(rows[-1])
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
+    for poly in me.polygons:
+        poly.use_smooth = False
+    return S.link(bpy.data.objects.new(name, me))
+
+
+def _marble():
+    """Coarse white calcite marble: sugary grains, each a cleavage face
+    turned its own way, so they catch the light one by one, with grey
+    streaks and a few dark flecks."""
+    n = S.Nodes('marble')
+    cells = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=3.5)
+    cells.feature = 'F1'
+    edges = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=3.5)
+    edges.feature = 'DISTANCE_TO_EDGE'
+    streak = n.noise(1.0, 6, 0.6, vector=n.mapped(scale=(0.7, 2.2, 0.7)), distortion=1.2)
+    base = n.ramp(streak.outputs['Fac'], [(0.35, (0.5, 0.5, 0.48)), (0.5, (0.76, 0.75, 0.71)),
+                                          (0.7, (0.84, 0.83, 0.79))])
+    tone = n.maprange(cells.outputs['Color'], 0.0, 1.0, 0.62, 1.12)
+    grey = n.node('ShaderNodeCombineColor', Red=tone, Green=tone, Blue=tone)
+    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0, Color1=base.outputs[0],
+                   Color2=grey)
+    seam = n.maprange(edges.outputs['Distance'], 0.0, 0.06, 0.35, 0.0)
+    color = n.node('ShaderNodeMixRGB', Fac=seam, Color1=color.outputs[0], Color2=(0.35, 0.34, 0.32))
+    fleck = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=5.0)
+    fleck.feature = 'F1'
+    dark = n.math('LESS_THAN', fleck.outputs['Distance'], 0.07)
+    color = n.node('ShaderNodeMixRGB', Fac=dark, Color1=color.outputs[0], Color2=(0.06, 0.06, 0.06))
+    # Each grain's own cleavage tilt: its cell colour added to the normal.
+    nrm = n.node('ShaderNodeVectorMath', _operation='MULTIPLY_ADD', Vector=cells.outputs['Color'])
+    nrm.inputs[1].default_value = (1.2, 1.2, 1.2)
+    nrm.inputs[2].default_value = (-0.6, -0.6, -0.6)
+    nrm = n.node('ShaderNodeVectorMath', _operation='ADD', Vector=nrm.outputs[0])
+    n.link(n.node('ShaderNodeNewGeometry').outputs['Normal'], nrm.inputs[1])
+    nrm = n.node('ShaderNodeVectorMath', _operation='NORMALIZE', Vector=nrm.outputs[0])
+    height = n.math('ADD', n.noise(40.0, 2, 0.5).outputs['Fac'],
+                    n.math('MULTIPLY', edges.outputs['Distance'], 2.0))
+    b = n.bump(height, 0.3, 0.02, normal=nrm.outputs[0])
+    p = n.principled(Base_Color=color, Roughness=0.3, Specular=0.5, Subsurface=0.3,
+                     Subsurface_Color=(0.85, 0.84, 0.8), Subsurface_Radius=(0.1, 0.1, 0.1),
+                     Normal=b)
+    return n.surface(p)
+
+
+def _apatite_material():
+    """Sea-blue apatite: vitreous, a little greasy, striated lengthwise on
+    the prism faces; the flat end is etched dull, so it reads as a face of
+    its own. Inside, colour zones and a light haze: translucent, not gem-clear."""
+    n = S.Nodes('apatite')
+    up = n.node('ShaderNodeVectorTransform', _vector_type='NORMAL', _convert_from='WORLD',
+                _convert_to='OBJECT')
+    n.link(n.node('ShaderNodeNewGeometry').outputs['Normal'], up.inputs[0])
+    endf = n.maprange(n.node('ShaderNodeSeparateXYZ', Vector=up.outputs[0]).outputs['Z'],
+                      0.9, 0.99, 0.0, 1.0)
+    stri = n.noise(1.0, 2, 0.5, vector=n.mapped(scale=(12.0, 12.0, 0.12)), distortion=0.3)
+    etch = n.noise(14.0, 3, 0.6)
+    height = n.node('ShaderNodeMix', _data_type='FLOAT', Factor=endf, A=stri.outputs['Fac'],
+                    B=etch.outputs['Fac']).outputs[0]
+    b = n.bump(height, n.maprange(endf, 0.0, 1.0, 0.08, 0.25), 0.02)
+    r = n.maprange(n.noise(2.5, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.03, 0.16)
+    r = n.node('ShaderNodeMix', _data_type='FLOAT', Factor=endf, A=r, B=0.38).outputs[0]
+    glass = n.principled(Base_Color=(0.92, 0.97, 1.0), Roughness=r, IOR=1.634,
+                         Transmission=1.0, Transmission_Roughness=0.12, Specular=0.5,
+                         Normal=b)
+    # The etched end scatters some light back, a paler hexagon.
+    frost = n.node('ShaderNodeBsdfDiffuse', Color=(0.66, 0.8, 0.8), Normal=b)
+    patchy = n.maprange(n.noise(3.0, 4, 0.6).outputs['Fac'], 0.3, 0.7, 0.35, 0.8)
+    face = n.node('ShaderNodeMixShader', Fac=n.math('MULTIPLY', endf, patchy))
+    n.link(glass.outputs[0], face.inputs[1])
+    n.link(frost.outputs[0], face.inputs[2])
+    lp = n.node('ShaderNodeLightPath')
+    mix = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
+    n.link(face.outputs[0], mix.inputs[1])
+    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.6, 0.7, 0.72)).outputs[0],
+           mix.inputs[2])
+    n.surface(mix)
+    # Deeper towards the core and in bands along the prism.
+    sep = n.node('ShaderNodeSeparateXYZ', Vector=n.obj())
+    rad = n.node('ShaderNodeVectorMath', _operation='LENGTH',
+                 Vector=n.node('ShaderNodeCombineXYZ', X=sep.outputs['X'],
+                               Y=sep.outputs['Y']).outputs[0])
+    core = n.maprange(rad.outputs['Value'], 0.2, 0.6, 3.4, 1.4)
+    band = n.noise(0.8, 2, 0.5, vector=n.mapped(scale=(0.3, 0.3, 1.2)))
+    dens = n.math('MULTIPLY', core, n.maprange(band.outputs['Fac'], 0.35, 0.65, 0.35, 2.0))
+    # Patches of bluer and greener colour.
+    hue = n.maprange(n.noise(1.1, 3, 0.55).outputs['Fac'], 0.38, 0.62, 0.0, 1.0)
+    absorb = _add(n, n.node('ShaderNodeVolumeAbsorption', Color=(0.06, 0.46, 0.72),
+                            Density=n.math('MULTIPLY', dens, hue)),
+                  n.node('ShaderNodeVolumeAbsorption', Color=(0.16, 0.6, 0.48),
+                         Density=n.math('MULTIPLY', dens, n.math('SUBTRACT', 1.0, hue))))
+    haze = n.node('ShaderNodeVolumeScatter', Color=(0.85, 0.93, 0.95), Anisotropy=0.3,
+                  Density=0.35)
+    n.volume(_add(n, absorb, haze))
+    return n.mat
+
+
+def _apatite_cracks(prism, radius, length, rng):
+    """Fractures inside the crystal as thin irregular sheets at odd angles:
+    they flash silvery where they mirror a light and are clear elsewhere."""
+    n = S.Nodes('apatite_crack')
+    flash = _add(n, n.node('ShaderNodeBsdfGlossy', Color=(0.7, 0.76, 0.78), Roughness=0.3),
+                 n.node('ShaderNodeBsdfDiffuse', Color=(0.75, 0.82, 0.8)))
+    clear = n.node('ShaderNodeBsdfTransparent', Color=(1, 1, 1))
+    # Patchy: a crack is open in places and healed in others.
+    patch = n.maprange(n.noise(4.0, 3, 0.6).outputs['Fac'], 0.4, 0.55, 0.0, 0.9)
+    fac = n.math('MULTIPLY', patch, n.maprange(
+        n.node('ShaderNodeLayerWeight', Blend=0.5).outputs['Facing'], 0.0, 1.0, 0.5, 1.0))
+    mix = n.node('ShaderNodeMixShader', Fac=fac)
+    n.link(clear.outputs[0], mix.inputs[1])
+    n.link(flash.outputs[0], mix.inputs[2])
+    mat = n.surface(mix)
+    mat.cycles.sample_as_light = False
+    for i in range(5):
+        z = rng.uniform(0.2, 0.85) * length
+        lean = Matrix.Rotation(math.radians(rng.uniform(20, 55)), 4,
+                                Vector((rng.uniform(-1, 1), rng.uniform(-1, 1), 0)))
+        centre = Vector((rng.uniform(-0.3, 0.3), rng.uniform(-0.3, 0.3), 0)) * radius
+        outline = []
+        for k in range(9):
+            a = 2 * math.pi * k / 9
+            v = Vector((math.cos(a), math.sin(a), 0)) * radius * rng.uniform(0.4, 0.85)
+            v = lean @ (centre + v)
+            # Keep the sheet inside the prism.
+            flat = Vector((v.x, v.y))
+            if flat.length > 0.8 * radius:
+                v.xy = flat * (0.8 * radius / flat.length)
+            outline.append(v + Vector((0, 0, z)))
+        sheet = _sheet('apatite_crack%d' % i, outline, mat)
+        sheet.parent = prism
+        sheet.visible_shadow = False
+
+
 def apatite():
-    """A blue-green hexagonal apatite prism, glassy but clouded by cracks,
-    half-sunk in a pale calcite matrix."""
-    rockm = S.grain_rock('calcite_matrix', (0.6, 0.58, 0.53), (0.42, 0.4, 0.36),
-                         (0.72, 0.7, 0.66), rough=0.6, grain=40.0, bump=0.25)
-    S.rock('matrix', (3.6, 2.6, 1.4), 52, rockm, (0.0, 0.5, 0.7), points=60, lumpy=0.5)
-    mat = clear_crystal('apatite', 1.634, tint=(0.9, 0.98, 0.96), rough=(0.0, 0.08),
-                        rough_scale=2.0, absorb=((0.22, 0.7, 0.6), 1.5),
-                        scatter=((0.8, 0.95, 0.92), lambda n: n.maprange(
-                            n.noise(2.2, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.05, 0.5)),
-                        bump=striations(14.0, 0.06, True))
-    # A flat end with no bevel ring, which read as a hollow tube.
-    p = S.prism('apatite', 0.7, 4.4, 6, rng=random.Random(5), jitter=0.04, base_z=-0.6)
-    S.bevel(p, 0.005, 1)
-    S.assign(p, mat)
-    # Steeper and deeper, so it grows out of the matrix rather than lies on it.
-    S.place(p, (-0.4, 0.9, 0), (0, -48, 112))
-    S.perch(p, 1.0)
+    """A sea-blue hexagonal apatite prism, its flat end bevelled by small
+    pyramid faces, rising at a slant out of the white calcite marble it
+    grew in, the marble still banked up round its root."""
+    rock = S.rock('matrix', (2.9, 2.1, 1.1), 53, _marble(), (0.0, 0.6, 0.0), points=30,
+                  lumpy=0.4)
+    root = Vector((-0.5, 0.5, 0.0))
+    dg = bpy.context.evaluated_depsgraph_get()
+    dg.update()
+    _, hit, *_ = bpy.context.scene.ray_cast(dg, root + Vector((0, 0, 50)), Vector((0, 0, -1)))
+    # A lump of the same marble banked round the root: the crystal grew in
+    # the rock and comes out of it, rather than lying on top.
+    rng = random.Random(5)
+    pts = []
+    for _ in range(30):
+        v = Vector((rng.gauss(0, 1), rng.gauss(0, 1), rng.gauss(0, 1))).normalized()
+        pts.append(Vector((v.x * 1.2, v.y * 1.0, v.z * 0.7)) * rng.uniform(0.75, 1.0))
+    collar = S.hull('collar', pts)
+    S.subdivide(collar, 4)
+    S.realize(collar)
+    S.bake_displace(collar, 0.6, 0.3, 3, (7, 3, 1))
+    S.assign(collar, rock.data.materials[0])
+    p = _apatite_prism('apatite', 0.72, 3.5, -1.4, (0.14, 0.8), rng)
+    S.bevel(p, 0.008, 1)
+    S.assign(p, _apatite_material())
+    _apatite_cracks(p, 0.72, 3.5, rng)
+    axis = Vector((0.5, -0.5, 0.72)).normalized()
+    collar.location = (root.x + 0.6 * axis.x, root.y + 0.6 * axis.y, hit.z - 0.1)
+    rot = axis.to_track_quat('Z', 'Y').to_matrix().to_4x4() @ Matrix.Rotation(
+        math.radians(25), 4, 'Z')
+    p.matrix_world = Matrix.Translation(Vector((root.x, root.y, hit.z - 0.1))) @ rot
 
 
 # -------------------------------------------------------------- orthoclase
@@ -866,11 +1073,11 @@ def _feldspar(name, broken):
     paler, as a fresh fracture through feldspar is."""
     n = S.Nodes(name)
     mott = n.noise(1.3, 5, 0.6)
-    color = n.ramp(mott.outputs['Fac'], [(0.36, (0.52, 0.19, 0.14)), (0.46, (0.7, 0.36, 0.27)),
-                                         (0.56, (0.74, 0.43, 0.34)), (0.66, (0.84, 0.7, 0.62))])
-    perth = n.mapped(scale=(16.0, 2.5, 3.0), rotation=(0, math.radians(20), math.radians(35)))
-    st = n.noise(1.0, 5, 0.6, vector=perth, distortion=2.0)
-    pale = n.maprange(st.outputs['Fac'], 0.58, 0.63, 0.0, 0.4)
+    color = n.ramp(mott.outputs['Fac'], [(0.36, (0.5, 0.16, 0.1)), (0.46, (0.64, 0.26, 0.18)),
+                                         (0.56, (0.7, 0.33, 0.24)), (0.68, (0.8, 0.5, 0.42))])
+    perth = n.mapped(scale=(10.0, 2.0, 2.0), rotation=(0, math.radians(20), math.radians(35)))
+    st = n.noise(1.0, 4, 0.6, vector=perth, distortion=3.0)
+    pale = n.maprange(st.outputs['Fac'], 0.6, 0.63, 0.0, 0.35)
     pale = n.math('MULTIPLY', pale, n.maprange(n.noise(2.5, 2, 0.5).outputs['Fac'],
                                                 0.4, 0.6, 0.2, 1.0))
     color = n.node('ShaderNodeMixRGB', Fac=pale, Color1=color.outputs[0],
@@ -896,87 +1103,95 @@ def _feldspar(name, broken):
     else:
         height = n.math('ADD', n.math('MULTIPLY', st.outputs['Fac'], 0.5), crack)
         b = n.bump(height, 0.06, 0.03)
-        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.03, 0.25)
-        p = n.principled(Base_Color=color, Roughness=r, Specular=0.55, Sheen=0.5,
-                         Clearcoat=0.35, Clearcoat_Roughness=0.12, Normal=b)
+        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.05, 0.4)
+        p = n.principled(Base_Color=color, Roughness=r, Specular=0.5, Sheen=0.3,
+                         Clearcoat=0.15, Clearcoat_Roughness=0.15, Normal=b)
     return n.surface(p)
 
 
-def _cleavage_piece(name, lo, hi, rng, mats, count=45):
-    """A broken piece of crystal between lo and hi in the crystal's frame:
-    the hull of random points a little outside that box, cut flat by the
-    box's z faces (the perfect cleavage) and y faces (the good one). Those
-    faces stay flat and get the shiny material; the rest are fractures of
-    random slope, roughened and dull."""
-    mid, half = (lo + hi) / 2, (hi - lo) / 2
-    pts = []
-    for _ in range(count):
-        v = Vector((rng.uniform(-1, 1), rng.uniform(-1, 1), rng.uniform(-1, 1)))
-        v /= max(abs(c) for c in v)
-        v *= rng.uniform(0.92, 1.15)
-        p = mid + Vector([c * h for c, h in zip(v, half)])
-        for ax in (1, 2):
-            p[ax] = min(max(p[ax], lo[ax]), hi[ax])
-        pts.append(p)
-    obj = S.hull(name, pts)
-    for m in mats:
-        obj.data.materials.append(m)
-    S.subdivide(obj, 4)
-    S.realize(obj)
-    me = obj.data
-    fixed = set()
-    for poly in me.polygons:
-        flat = abs(poly.normal.z) > 0.985 or abs(poly.normal.y) > 0.985
-        poly.material_index = 0 if flat else 1
-        if flat:
-            fixed.update(poly.vertices)
-    rough = _clouds(name + 'frac', 0.35, 3)
-    normals = [Vector() for _ in me.vertices]
-    for poly in me.polygons:
-        for vi in poly.vertices:
-            normals[vi] += poly.normal * poly.area
-    off = Vector((rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50)))
-    for v, nrm in zip(me.vertices, normals):
-        if v.index not in fixed:
-            v.co += nrm.normalized() * rough(v.co + off) * 0.5
-    me.update()
+def _cleavage_block(name, boxes, rng, mats):
+    """A blocky cleavage fragment as one mesh: the union of boxes in the
+    crystal's frame, their z faces the perfect cleavage and y faces the
+    good one (flat, shiny), their x ends dull uneven fractures. Edges are
+    nibbled by chips, and the boxes after the first are turned by a degree
+    or two, so the terraces catch the light differently."""
+    import bmesh
+    bm = bmesh.new()
+    frac = _clouds(name + 'frac', 0.5, 3)
+    chip = _clouds(name + 'chip', 0.8, 2)
+    for k, (lo, hi) in enumerate(boxes):
+        lo, hi = Vector(lo), Vector(hi)
+        mid, half = (lo + hi) / 2, (hi - lo) / 2
+        obj = S.hull(name, [mid + Vector((sx * half.x, sy * half.y, sz * half.z))
+                            for sx in (-1, 1) for sy in (-1, 1) for sz in (-1, 1)])
+        S.subdivide(obj, 5)
+        S.realize(obj)
+        me = obj.data
+        off = Vector((rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50)))
+        for v in me.vertices:
+            p = v.co - mid
+            sign = [1.0 if c >= 0 else -1.0 for c in p]
+            depth = [half[i] - abs(p[i]) for i in range(3)]
+            # Chips: a bite of varying size off every edge, cut at about
+            # 45 degrees, so corners look knocked rather than machined.
+            size = max(0.0, chip(v.co + off) - 0.08) * 1.8
+            for i, j in ((0, 1), (0, 2), (1, 2)):
+                excess = size - depth[i] - depth[j]
+                if excess > 0:
+                    share = 0.5 if abs(depth[i] - depth[j]) < 1e-4 else (
+                        1.0 if depth[i] < depth[j] else 0.0)
+                    p[i] -= sign[i] * excess * share
+                    p[j] -= sign[j] * excess * (1 - share)
+                    depth = [half[n] - abs(p[n]) for n in range(3)]
+            # The ends break across the cleavages: uneven, not flat. The
+            # cleavage faces near an end slide along with it, so the
+            # break shows as a wavy outline instead of folded edges.
+            p[0] += sign[0] * frac(v.co + off) * 1.2 * max(0.0, 1 - depth[0] / 0.5)
+            v.co = mid + p
+        me.update()
+        for poly in me.polygons:
+            n = poly.normal
+            poly.material_index = 0 if abs(n.z) > 0.985 or abs(n.y) > 0.985 else 1
+        if k:
+            turn = Euler([math.radians(rng.uniform(-2.0, 2.0)) for _ in range(3)])
+            me.transform(Matrix.Translation(mid) @ turn.to_matrix().to_4x4()
+                         @ Matrix.Translation(-mid))
+        bm.from_mesh(me)
+        bpy.data.objects.remove(obj)
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
     for poly in me.polygons:
         poly.use_smooth = False
+    obj = S.link(bpy.data.objects.new(name, me))
+    for m in mats:
+        obj.data.materials.append(m)
     return obj
 
 
-def _feldspar_crystal(prefix, size, steps, rng, mats):
-    """A cleavage block with stepped terraces on its top: thin slabs of
-    irregular outline left where layers split off along the cleavage."""
-    sx, sy, sz = size
-    block = _cleavage_piece(prefix, Vector((-sx / 2, -sy / 2, -sz / 2)),
-                            Vector((sx / 2, sy / 2, sz / 2)), rng, mats)
-    z = sz / 2
-    for i, (x0, x1, y0, y1, t) in enumerate(steps):
-        slab = _cleavage_piece('%s_step%d' % (prefix, i), Vector((x0, y0, z - 0.1)),
-                               Vector((x1, y1, z + t)), rng, mats, 24)
-        slab.parent = block
-        z += t
-    return block
-
-
 def orthoclase():
-    """A pink orthoclase crystal and a smaller grain grown in coarse pink
-    granite: broken along the two cleavages at right angles, so the tops
-    are staircases of flat shiny faces and the ends dull fractures."""
-    S.rock('granite', (3.9, 2.8, 1.2), 63, _granite(), (0.1, 0.7, 0.6), points=60, lumpy=0.5)
+    """A blocky pink orthoclase crystal grown in coarse pink granite,
+    broken along its two cleavages at right angles: the top and the
+    left side are stepped flat faces that shine, the right end a dull
+    uneven fracture."""
+    granite = _granite()
+    S.rock('granite', (4.0, 2.9, 1.3), 63, granite, (0.2, 0.9, 0.6), points=60, lumpy=0.6)
+    # A second lump of granite against the front of the crystal, so that
+    # it stands in its rock instead of resting on it.
+    S.rock('granite_front', (1.9, 1.2, 0.9), 64, granite, (-1.6, -0.3, 0), points=40, lumpy=0.5)
     rng = random.Random(61)
     mats = (_feldspar('orthoclase_cleavage', False), _feldspar('orthoclase_fracture', True))
-    big = _feldspar_crystal('orthoclase', (3.6, 2.4, 1.7),
-                            [(-1.9, 0.3, -0.2, 1.3, 0.32), (-1.9, -0.6, 0.4, 1.3, 0.12)], rng, mats)
-    # Tilted so its top cleavage mirrors the strip light behind the set,
-    # and the small grain's mirrors the key: the two flash differently.
-    S.place(big, (-0.3, 0.6, 0), (14, 2, -20))
-    S.perch(big, 1.0)
-    small = _feldspar_crystal('orthoclase_grain', (1.3, 1.0, 0.9),
-                              [(-0.7, 0.2, -0.6, 0.6, 0.15)], rng, mats)
-    S.place(small, (2.25, 0.2, 0), (49, 0, -23))
-    S.perch(small, 0.55)
+    block = _cleavage_block('orthoclase', [
+        ((-2.2, -1.25, -1.1), (2.1, 1.3, 0.8)),
+        ((-2.2, -0.45, 0.55), (1.0, 1.3, 1.2)),
+        ((-2.2, 0.25, 1.0), (-0.45, 1.3, 1.45)),
+        ((-1.8, -1.6, -1.1), (1.55, 0.0, 0.2)),
+    ], rng, mats)
+    # Turned so the key light falls on the long side cleavage and the
+    # fractured end is in half shade, and tipped so the top cleavages
+    # mirror the window behind the set.
+    S.place(block, (-0.2, 0.5, 0), (7, 0, -38))
+    S.perch(block, 1.4)
 
 
 # ------------------------------------------------------------------ quartz
@@ -1078,8 +1293,7 @@ def corundum():
 
 def _kimberlite():
     """Blue ground: a dark blue-grey to grey-green breccia full of rounded,
-    serpentinised olivine grains (dull pale green to brown), with white
-    calcite and dark garnet specks."""
+    serpentinised olivine grains, dull green to brown."""
     n = S.Nodes('kimberlite')
     # Clasts out of round, as the rock carried and rolled them.
     warp = n.noise(2.5, 2, 0.5)
@@ -1088,20 +1302,18 @@ def _kimberlite():
                   Scale=0.3).outputs[0], vec.inputs[1])
     ragged = n.noise(12.0, 3, 0.6).outputs['Fac']
     mott = n.noise(1.3, 5, 0.6)
-    color = n.ramp(mott.outputs['Fac'], [(0.3, (0.05, 0.06, 0.07)), (0.5, (0.075, 0.088, 0.095)),
-                                         (0.7, (0.1, 0.112, 0.1))]).outputs[0]
+    color = n.ramp(mott.outputs['Fac'], [(0.3, (0.06, 0.075, 0.085)), (0.5, (0.085, 0.1, 0.11)),
+                                         (0.7, (0.11, 0.122, 0.112))]).outputs[0]
     height = n.math('MULTIPLY', n.noise(40.0, 3, 0.55).outputs['Fac'], 0.3)
     # (cells per cm, share of cells with a clast, largest radius in cells,
-    # colours of the clasts)
+    # colours of the clasts): dull and close in tone to the ground, so they
+    # read as a breccia rather than as bright specks.
     for scale, share, size, stops in (
-            (1.5, 0.5, 0.42, [(0.0, (0.19, 0.22, 0.14)), (0.4, (0.26, 0.28, 0.19)),
-                              (0.7, (0.26, 0.21, 0.14)), (1.0, (0.15, 0.18, 0.13))]),
-            (4.0, 0.7, 0.42, [(0.0, (0.17, 0.2, 0.12)), (0.5, (0.27, 0.29, 0.19)),
-                              (1.0, (0.24, 0.2, 0.13))]),
-            (11.0, 0.6, 0.35, [(0.0, (0.17, 0.19, 0.14)), (0.6, (0.26, 0.27, 0.21)),
-                               (0.9, (0.26, 0.27, 0.21)), (1.0, (0.4, 0.4, 0.37))]),
-            (24.0, 0.25, 0.22, [(0.0, (0.42, 0.42, 0.38)), (0.75, (0.42, 0.42, 0.38)),
-                                (0.76, (0.08, 0.03, 0.03)), (1.0, (0.08, 0.03, 0.03))])):
+            (1.5, 0.5, 0.42, [(0.0, (0.15, 0.17, 0.12)), (0.4, (0.2, 0.21, 0.15)),
+                              (0.7, (0.2, 0.17, 0.12)), (1.0, (0.12, 0.14, 0.11))]),
+            (4.0, 0.45, 0.4, [(0.0, (0.12, 0.14, 0.11)), (0.5, (0.17, 0.18, 0.13)),
+                              (1.0, (0.16, 0.14, 0.1))]),
+            (11.0, 0.5, 0.35, [(0.0, (0.12, 0.13, 0.11)), (1.0, (0.18, 0.18, 0.15))])):
         v = n.node('ShaderNodeTexVoronoi', Vector=vec.outputs[0], Scale=scale)
         v.feature = 'F1'
         pick = n.node('ShaderNodeSeparateRGB', Image=v.outputs['Color'])
@@ -1149,36 +1361,38 @@ def _trigons(scale, depth):
 
 
 def diamond():
-    """A rough diamond octahedron, point up, set in a hand specimen of
-    kimberlite: slightly curved faces with etch pits, bright and dark
-    facets side by side."""
-    rock = S.rock('kimberlite', (2.4, 1.9, 1.1), 104, _kimberlite(), (0.0, 0.9, 0.65),
+    """A rough diamond octahedron, about 2.4 cm, rising out of a hand
+    specimen of kimberlite: rounded faces with etch pits, clear in places
+    and frosted in others, faintly yellow."""
+    rock = S.rock('kimberlite', (2.5, 2.0, 1.2), 104, _kimberlite(), (0.0, 0.9, 0.65),
                   points=28, lumpy=0.45)
-    # Its broken top tipped towards the camera, so the crystal stands
-    # against dark rock rather than against the grey paper.
     rock.rotation_euler = (math.radians(24), 0.0, 0.0)
     S.settle(rock, 0.12)
     rng = random.Random(11)
-    # About 2 cm from point to point, a little uneven, as real ones are.
-    h = 1.0
+    # About 2.4 cm from point to point, a little uneven, as real ones are.
+    h = 1.2
     pts = [Vector(v) * h * rng.uniform(0.94, 1.06)
            for v in ((1, 0, 0), (-1, 0, 0), (0, 1, 0), (0, -1, 0), (0, 0, 1), (0, 0, -1))]
     d = S.hull('diamond', pts)
-    S.bevel(d, 0.05, 3, 20)
+    # Softened edges and bulging faces, as resorption leaves them; the
+    # rounded edges catch the strip lights as thin bright lines.
+    S.bevel(d, 0.09, 3, 20)
     S.subdivide(d, 4)
     cast = d.modifiers.new('curved', 'CAST')
     cast.cast_type = 'SPHERE'
-    cast.factor = 0.07
+    cast.factor = 0.1
     S.realize(d)
     S.bake_displace(d, 0.6, 0.012, 2, (3.0, -7.0, 11.0))
-    # A frosted, etched skin under a greasy sheen: each face takes its own
-    # tone from the room instead of showing the paper through clear glass,
-    # and the lamps still leave sharp white glints.
+    # Clear windows next to frosted, etched patches: the clear parts show
+    # dark and bright reflections inside, the frosted ones let the lamps'
+    # light through as a glow, so the stone is bright and glassy rather
+    # than a mirror (metal) or an opaque white (porcelain). A sharp coat
+    # over it all gives the oily, adamantine glints.
     n = S.Nodes('diamond')
-    r = n.maprange(n.noise(2.5, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.05, 0.2)
+    r = n.maprange(n.noise(1.5, 3, 0.5).outputs['Fac'], 0.42, 0.58, 0.03, 0.32)
     b = _trigons(5.0, 0.08)(n)
-    p = n.principled(Base_Color=(0.98, 0.97, 0.93), Roughness=r, IOR=2.417, Transmission=1.0,
-                     Specular=0.5, Clearcoat=0.8, Clearcoat_Roughness=0.02, Normal=b,
+    p = n.principled(Base_Color=(1, 1, 1), Roughness=r, IOR=2.417, Transmission=1.0,
+                     Specular=0.5, Clearcoat=0.7, Clearcoat_Roughness=0.02, Normal=b,
                      Clearcoat_Normal=b)
     # Shadow rays pass, dimmed, instead of sampled caustics (as clear_crystal).
     lp = n.node('ShaderNodeLightPath')
@@ -1186,16 +1400,17 @@ def diamond():
     n.link(p.outputs[0], mix.inputs[1])
     n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.7,) * 3).outputs[0], mix.inputs[2])
     n.surface(mix)
-    n.volume(_add(n, n.node('ShaderNodeVolumeAbsorption', Color=(0.9, 0.88, 0.8), Density=0.4),
-                  n.node('ShaderNodeVolumeScatter', Color=(0.95, 0.95, 0.93), Density=0.13,
-                         Anisotropy=0.3)))
+    # Absorption only, no scattering: the studio's single volume bounce
+    # turns a milky body dark. The long paths inside give a pale yellow.
+    n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.95, 0.87, 0.65), Density=0.35))
     S.assign(d, n.mat)
-    # Leaning back so the camera, looking down, sees it side-on: two
-    # pyramids base to base, the point up; turned first about its own axis
-    # so the faces meet the light at different angles.
+    # Leaning back so the camera, looking down, sees two pyramids base to
+    # base, the point up and standing clear of the rock against the
+    # paper, which lights it from behind; turned and tipped so its faces
+    # meet the light at different angles, its lowest point sunk in.
     d.rotation_mode = 'ZXY'
-    S.place(d, (0.15, 0.3, 0), (-20, 0, 24))
-    S.perch(d, 0.3)
+    S.place(d, (0.15, 0.3, 0), (-25, -10, 32))
+    S.perch(d, 0.2)
 
 
 SCENES = {f.__name__: f for f in (talc, gypsum, calcite, fluorite, apatite, orthoclase,
