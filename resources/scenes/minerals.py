@@ -13,7 +13,7 @@ import random
 import sys
 
 import bpy
-from mathutils import Euler, Matrix, Vector
+from mathutils import Matrix, Vector
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import studio as S  # noqa: E402
@@ -74,6 +74,19 @@ def _sheet(name, quad, mat):
 
 def axis_z(n):
     return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
+
+
+def striations(scale, strength, along_axis, distance=0.02):
+    """Growth lines: across the axis (quartz, corundum) or along it (topaz,
+    apatite), as a bump of stretched noise."""
+    def make(n):
+        if along_axis:
+            vec = n.mapped(scale=(scale, scale, 0.15))
+        else:
+            vec = n.mapped(scale=(0.6, 0.6, scale))
+        t = n.noise(1.0, 3, 0.55, vector=vec, distortion=0.2)
+        return n.bump(t.outputs['Fac'], strength, distance)
+    return make
 
 
 def tilt(obj, rx, ry, rz):
@@ -845,196 +858,24 @@ def fluorite():
 
 # ----------------------------------------------------------------- apatite
 
-def _apatite_prism(name, radius, length, base_z, top, rng, strips=6):
-    """A hexagonal prism along +Z whose six faces are each a few narrow
-    strips leaning a hair against one another, as growth striations do,
-    so a face shows lengthwise bands of light; top: (height, scale) of the
-    small pyramid faces bevelling the rim of the flat end."""
-    import bmesh
-    ring = []
-    for i in range(6):
-        a0, a1 = math.pi / 3 * i, math.pi / 3 * (i + 1)
-        c0 = Vector((math.cos(a0), math.sin(a0), 0)) * radius * rng.uniform(0.94, 1.06)
-        c1 = Vector((math.cos(a1), math.sin(a1), 0)) * radius
-        out = Vector((math.cos(a0 + math.pi / 6), math.sin(a0 + math.pi / 6), 0))
-        for k in range(strips):
-            lift = 0.0 if k == 0 else rng.gauss(0, 0.02) * radius
-            ring.append(c0.lerp(c1, k / strips) + out * lift)
-    bm = bmesh.new()
-    h, s = top
-    rows = [[bm.verts.new((p.x, p.y, z)) for p in ring] for z in (base_z, length)]
-    rows.append([bm.verts.new((p.x * s, p.y * s, length + h)) for p in ring])
-    n = len(ring)
-    for lo, hi in zip(rows, rows[1:]):
-        for j in range(n):
-            bm.faces.new((lo[j], lo[(j + 1) % n], hi[(j + 1) % n], hi[j]))
-    bm.faces.new(rows[0][::-1])
-    bm.faces.new(rows[-1])
-    me = bpy.data.meshes.new(name)
-    bm.to_mesh(me)
-    bm.free()
-    for poly in me.polygons:
-        poly.use_smooth = False
-    return S.link(bpy.data.objects.new(name, me))
-
-
-def _marble():
-    """Coarse white calcite marble: sugary grains, each a cleavage face
-    turned its own way, so they catch the light one by one, with grey
-    streaks and a few dark flecks."""
-    n = S.Nodes('marble')
-    cells = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=3.5)
-    cells.feature = 'F1'
-    edges = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=3.5)
-    edges.feature = 'DISTANCE_TO_EDGE'
-    streak = n.noise(1.0, 6, 0.6, vector=n.mapped(scale=(0.7, 2.2, 0.7)), distortion=1.2)
-    base = n.ramp(streak.outputs['Fac'], [(0.35, (0.5, 0.5, 0.48)), (0.5, (0.76, 0.75, 0.71)),
-                                          (0.7, (0.84, 0.83, 0.79))])
-    tone = n.maprange(cells.outputs['Color'], 0.0, 1.0, 0.62, 1.12)
-    grey = n.node('ShaderNodeCombineColor', Red=tone, Green=tone, Blue=tone)
-    color = n.node('ShaderNodeMixRGB', _blend_type='MULTIPLY', Fac=1.0, Color1=base.outputs[0],
-                   Color2=grey)
-    seam = n.maprange(edges.outputs['Distance'], 0.0, 0.06, 0.35, 0.0)
-    color = n.node('ShaderNodeMixRGB', Fac=seam, Color1=color.outputs[0], Color2=(0.35, 0.34, 0.32))
-    fleck = n.node('ShaderNodeTexVoronoi', Vector=n.obj(), Scale=5.0)
-    fleck.feature = 'F1'
-    dark = n.math('LESS_THAN', fleck.outputs['Distance'], 0.07)
-    color = n.node('ShaderNodeMixRGB', Fac=dark, Color1=color.outputs[0], Color2=(0.06, 0.06, 0.06))
-    # Each grain's own cleavage tilt: its cell colour added to the normal.
-    nrm = n.node('ShaderNodeVectorMath', _operation='MULTIPLY_ADD', Vector=cells.outputs['Color'])
-    nrm.inputs[1].default_value = (1.2, 1.2, 1.2)
-    nrm.inputs[2].default_value = (-0.6, -0.6, -0.6)
-    nrm = n.node('ShaderNodeVectorMath', _operation='ADD', Vector=nrm.outputs[0])
-    n.link(n.node('ShaderNodeNewGeometry').outputs['Normal'], nrm.inputs[1])
-    nrm = n.node('ShaderNodeVectorMath', _operation='NORMALIZE', Vector=nrm.outputs[0])
-    height = n.math('ADD', n.noise(40.0, 2, 0.5).outputs['Fac'],
-                    n.math('MULTIPLY', edges.outputs['Distance'], 2.0))
-    b = n.bump(height, 0.3, 0.02, normal=nrm.outputs[0])
-    p = n.principled(Base_Color=color, Roughness=0.3, Specular=0.5, Subsurface=0.3,
-                     Subsurface_Color=(0.85, 0.84, 0.8), Subsurface_Radius=(0.1, 0.1, 0.1),
-                     Normal=b)
-    return n.surface(p)
-
-
-def _apatite_material():
-    """Sea-blue apatite: vitreous, a little greasy, striated lengthwise on
-    the prism faces; the flat end is etched dull, so it reads as a face of
-    its own. Inside, colour zones and a light haze: translucent, not gem-clear."""
-    n = S.Nodes('apatite')
-    up = n.node('ShaderNodeVectorTransform', _vector_type='NORMAL', _convert_from='WORLD',
-                _convert_to='OBJECT')
-    n.link(n.node('ShaderNodeNewGeometry').outputs['Normal'], up.inputs[0])
-    endf = n.maprange(n.node('ShaderNodeSeparateXYZ', Vector=up.outputs[0]).outputs['Z'],
-                      0.9, 0.99, 0.0, 1.0)
-    stri = n.noise(1.0, 2, 0.5, vector=n.mapped(scale=(12.0, 12.0, 0.12)), distortion=0.3)
-    etch = n.noise(14.0, 3, 0.6)
-    height = n.node('ShaderNodeMix', _data_type='FLOAT', Factor=endf, A=stri.outputs['Fac'],
-                    B=etch.outputs['Fac']).outputs[0]
-    b = n.bump(height, n.maprange(endf, 0.0, 1.0, 0.08, 0.25), 0.02)
-    r = n.maprange(n.noise(2.5, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.03, 0.16)
-    r = n.node('ShaderNodeMix', _data_type='FLOAT', Factor=endf, A=r, B=0.38).outputs[0]
-    glass = n.principled(Base_Color=(0.92, 0.97, 1.0), Roughness=r, IOR=1.634,
-                         Transmission=1.0, Transmission_Roughness=0.12, Specular=0.5,
-                         Normal=b)
-    # The etched end scatters some light back, a paler hexagon.
-    frost = n.node('ShaderNodeBsdfDiffuse', Color=(0.66, 0.8, 0.8), Normal=b)
-    patchy = n.maprange(n.noise(3.0, 4, 0.6).outputs['Fac'], 0.3, 0.7, 0.35, 0.8)
-    face = n.node('ShaderNodeMixShader', Fac=n.math('MULTIPLY', endf, patchy))
-    n.link(glass.outputs[0], face.inputs[1])
-    n.link(frost.outputs[0], face.inputs[2])
-    lp = n.node('ShaderNodeLightPath')
-    mix = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
-    n.link(face.outputs[0], mix.inputs[1])
-    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.6, 0.7, 0.72)).outputs[0],
-           mix.inputs[2])
-    n.surface(mix)
-    # Deeper towards the core and in bands along the prism.
-    sep = n.node('ShaderNodeSeparateXYZ', Vector=n.obj())
-    rad = n.node('ShaderNodeVectorMath', _operation='LENGTH',
-                 Vector=n.node('ShaderNodeCombineXYZ', X=sep.outputs['X'],
-                               Y=sep.outputs['Y']).outputs[0])
-    core = n.maprange(rad.outputs['Value'], 0.2, 0.6, 3.4, 1.4)
-    band = n.noise(0.8, 2, 0.5, vector=n.mapped(scale=(0.3, 0.3, 1.2)))
-    dens = n.math('MULTIPLY', core, n.maprange(band.outputs['Fac'], 0.35, 0.65, 0.35, 2.0))
-    # Patches of bluer and greener colour.
-    hue = n.maprange(n.noise(1.1, 3, 0.55).outputs['Fac'], 0.38, 0.62, 0.0, 1.0)
-    absorb = _add(n, n.node('ShaderNodeVolumeAbsorption', Color=(0.06, 0.46, 0.72),
-                            Density=n.math('MULTIPLY', dens, hue)),
-                  n.node('ShaderNodeVolumeAbsorption', Color=(0.16, 0.6, 0.48),
-                         Density=n.math('MULTIPLY', dens, n.math('SUBTRACT', 1.0, hue))))
-    haze = n.node('ShaderNodeVolumeScatter', Color=(0.85, 0.93, 0.95), Anisotropy=0.3,
-                  Density=0.35)
-    n.volume(_add(n, absorb, haze))
-    return n.mat
-
-
-def _apatite_cracks(prism, radius, length, rng):
-    """Fractures inside the crystal as thin irregular sheets at odd angles:
-    they flash silvery where they mirror a light and are clear elsewhere."""
-    n = S.Nodes('apatite_crack')
-    flash = _add(n, n.node('ShaderNodeBsdfGlossy', Color=(0.7, 0.76, 0.78), Roughness=0.3),
-                 n.node('ShaderNodeBsdfDiffuse', Color=(0.75, 0.82, 0.8)))
-    clear = n.node('ShaderNodeBsdfTransparent', Color=(1, 1, 1))
-    # Patchy: a crack is open in places and healed in others.
-    patch = n.maprange(n.noise(4.0, 3, 0.6).outputs['Fac'], 0.4, 0.55, 0.0, 0.9)
-    fac = n.math('MULTIPLY', patch, n.maprange(
-        n.node('ShaderNodeLayerWeight', Blend=0.5).outputs['Facing'], 0.0, 1.0, 0.5, 1.0))
-    mix = n.node('ShaderNodeMixShader', Fac=fac)
-    n.link(clear.outputs[0], mix.inputs[1])
-    n.link(flash.outputs[0], mix.inputs[2])
-    mat = n.surface(mix)
-    mat.cycles.sample_as_light = False
-    for i in range(5):
-        z = rng.uniform(0.2, 0.85) * length
-        lean = Matrix.Rotation(math.radians(rng.uniform(20, 55)), 4,
-                                Vector((rng.uniform(-1, 1), rng.uniform(-1, 1), 0)))
-        centre = Vector((rng.uniform(-0.3, 0.3), rng.uniform(-0.3, 0.3), 0)) * radius
-        outline = []
-        for k in range(9):
-            a = 2 * math.pi * k / 9
-            v = Vector((math.cos(a), math.sin(a), 0)) * radius * rng.uniform(0.4, 0.85)
-            v = lean @ (centre + v)
-            # Keep the sheet inside the prism.
-            flat = Vector((v.x, v.y))
-            if flat.length > 0.8 * radius:
-                v.xy = flat * (0.8 * radius / flat.length)
-            outline.append(v + Vector((0, 0, z)))
-        sheet = _sheet('apatite_crack%d' % i, outline, mat)
-        sheet.parent = prism
-        sheet.visible_shadow = False
-
-
 def apatite():
-    """A sea-blue hexagonal apatite prism, its flat end bevelled by small
-    pyramid faces, rising at a slant out of the white calcite marble it
-    grew in, the marble still banked up round its root."""
-    rock = S.rock('matrix', (2.9, 2.1, 1.1), 53, _marble(), (0.0, 0.6, 0.0), points=30,
-                  lumpy=0.4)
-    root = Vector((-0.5, 0.5, 0.0))
-    dg = bpy.context.evaluated_depsgraph_get()
-    dg.update()
-    _, hit, *_ = bpy.context.scene.ray_cast(dg, root + Vector((0, 0, 50)), Vector((0, 0, -1)))
-    # A lump of the same marble banked round the root: the crystal grew in
-    # the rock and comes out of it, rather than lying on top.
-    rng = random.Random(5)
-    pts = []
-    for _ in range(30):
-        v = Vector((rng.gauss(0, 1), rng.gauss(0, 1), rng.gauss(0, 1))).normalized()
-        pts.append(Vector((v.x * 1.2, v.y * 1.0, v.z * 0.7)) * rng.uniform(0.75, 1.0))
-    collar = S.hull('collar', pts)
-    S.subdivide(collar, 4)
-    S.realize(collar)
-    S.bake_displace(collar, 0.6, 0.3, 3, (7, 3, 1))
-    S.assign(collar, rock.data.materials[0])
-    p = _apatite_prism('apatite', 0.72, 3.5, -1.4, (0.14, 0.8), rng)
-    S.bevel(p, 0.008, 1)
-    S.assign(p, _apatite_material())
-    _apatite_cracks(p, 0.72, 3.5, rng)
-    axis = Vector((0.5, -0.5, 0.72)).normalized()
-    collar.location = (root.x + 0.6 * axis.x, root.y + 0.6 * axis.y, hit.z - 0.1)
-    rot = axis.to_track_quat('Z', 'Y').to_matrix().to_4x4() @ Matrix.Rotation(
-        math.radians(25), 4, 'Z')
-    p.matrix_world = Matrix.Translation(Vector((root.x, root.y, hit.z - 0.1))) @ rot
+    """A blue-green hexagonal apatite prism, glassy but clouded by cracks,
+    half-sunk in a pale calcite matrix."""
+    rockm = S.grain_rock('calcite_matrix', (0.6, 0.58, 0.53), (0.42, 0.4, 0.36),
+                         (0.72, 0.7, 0.66), rough=0.6, grain=40.0, bump=0.25)
+    S.rock('matrix', (3.6, 2.6, 1.4), 52, rockm, (0.0, 0.5, 0.7), points=60, lumpy=0.5)
+    mat = clear_crystal('apatite', 1.634, tint=(0.9, 0.98, 0.96), rough=(0.0, 0.08),
+                        rough_scale=2.0, absorb=((0.22, 0.7, 0.6), 1.5),
+                        scatter=((0.8, 0.95, 0.92), lambda n: n.maprange(
+                            n.noise(2.2, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.05, 0.5)),
+                        bump=striations(14.0, 0.06, True))
+    # A flat end with no bevel ring, which read as a hollow tube.
+    p = S.prism('apatite', 0.7, 4.4, 6, rng=random.Random(5), jitter=0.04, base_z=-0.6)
+    S.bevel(p, 0.005, 1)
+    S.assign(p, mat)
+    # Steeper and deeper, so it grows out of the matrix rather than lies on it.
+    S.place(p, (-0.4, 0.9, 0), (0, -48, 112))
+    S.perch(p, 1.0)
 
 
 # -------------------------------------------------------------- orthoclase
@@ -1073,11 +914,11 @@ def _feldspar(name, broken):
     paler, as a fresh fracture through feldspar is."""
     n = S.Nodes(name)
     mott = n.noise(1.3, 5, 0.6)
-    color = n.ramp(mott.outputs['Fac'], [(0.36, (0.5, 0.16, 0.1)), (0.46, (0.64, 0.26, 0.18)),
-                                         (0.56, (0.7, 0.33, 0.24)), (0.68, (0.8, 0.5, 0.42))])
-    perth = n.mapped(scale=(10.0, 2.0, 2.0), rotation=(0, math.radians(20), math.radians(35)))
-    st = n.noise(1.0, 4, 0.6, vector=perth, distortion=3.0)
-    pale = n.maprange(st.outputs['Fac'], 0.6, 0.63, 0.0, 0.35)
+    color = n.ramp(mott.outputs['Fac'], [(0.36, (0.52, 0.19, 0.14)), (0.46, (0.7, 0.36, 0.27)),
+                                         (0.56, (0.74, 0.43, 0.34)), (0.66, (0.84, 0.7, 0.62))])
+    perth = n.mapped(scale=(16.0, 2.5, 3.0), rotation=(0, math.radians(20), math.radians(35)))
+    st = n.noise(1.0, 5, 0.6, vector=perth, distortion=2.0)
+    pale = n.maprange(st.outputs['Fac'], 0.58, 0.63, 0.0, 0.4)
     pale = n.math('MULTIPLY', pale, n.maprange(n.noise(2.5, 2, 0.5).outputs['Fac'],
                                                 0.4, 0.6, 0.2, 1.0))
     color = n.node('ShaderNodeMixRGB', Fac=pale, Color1=color.outputs[0],
@@ -1103,95 +944,87 @@ def _feldspar(name, broken):
     else:
         height = n.math('ADD', n.math('MULTIPLY', st.outputs['Fac'], 0.5), crack)
         b = n.bump(height, 0.06, 0.03)
-        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.05, 0.4)
-        p = n.principled(Base_Color=color, Roughness=r, Specular=0.5, Sheen=0.3,
-                         Clearcoat=0.15, Clearcoat_Roughness=0.15, Normal=b)
+        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.03, 0.25)
+        p = n.principled(Base_Color=color, Roughness=r, Specular=0.55, Sheen=0.5,
+                         Clearcoat=0.35, Clearcoat_Roughness=0.12, Normal=b)
     return n.surface(p)
 
 
-def _cleavage_block(name, boxes, rng, mats):
-    """A blocky cleavage fragment as one mesh: the union of boxes in the
-    crystal's frame, their z faces the perfect cleavage and y faces the
-    good one (flat, shiny), their x ends dull uneven fractures. Edges are
-    nibbled by chips, and the boxes after the first are turned by a degree
-    or two, so the terraces catch the light differently."""
-    import bmesh
-    bm = bmesh.new()
-    frac = _clouds(name + 'frac', 0.5, 3)
-    chip = _clouds(name + 'chip', 0.8, 2)
-    for k, (lo, hi) in enumerate(boxes):
-        lo, hi = Vector(lo), Vector(hi)
-        mid, half = (lo + hi) / 2, (hi - lo) / 2
-        obj = S.hull(name, [mid + Vector((sx * half.x, sy * half.y, sz * half.z))
-                            for sx in (-1, 1) for sy in (-1, 1) for sz in (-1, 1)])
-        S.subdivide(obj, 5)
-        S.realize(obj)
-        me = obj.data
-        off = Vector((rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50)))
-        for v in me.vertices:
-            p = v.co - mid
-            sign = [1.0 if c >= 0 else -1.0 for c in p]
-            depth = [half[i] - abs(p[i]) for i in range(3)]
-            # Chips: a bite of varying size off every edge, cut at about
-            # 45 degrees, so corners look knocked rather than machined.
-            size = max(0.0, chip(v.co + off) - 0.08) * 1.8
-            for i, j in ((0, 1), (0, 2), (1, 2)):
-                excess = size - depth[i] - depth[j]
-                if excess > 0:
-                    share = 0.5 if abs(depth[i] - depth[j]) < 1e-4 else (
-                        1.0 if depth[i] < depth[j] else 0.0)
-                    p[i] -= sign[i] * excess * share
-                    p[j] -= sign[j] * excess * (1 - share)
-                    depth = [half[n] - abs(p[n]) for n in range(3)]
-            # The ends break across the cleavages: uneven, not flat. The
-            # cleavage faces near an end slide along with it, so the
-            # break shows as a wavy outline instead of folded edges.
-            p[0] += sign[0] * frac(v.co + off) * 1.2 * max(0.0, 1 - depth[0] / 0.5)
-            v.co = mid + p
-        me.update()
-        for poly in me.polygons:
-            n = poly.normal
-            poly.material_index = 0 if abs(n.z) > 0.985 or abs(n.y) > 0.985 else 1
-        if k:
-            turn = Euler([math.radians(rng.uniform(-2.0, 2.0)) for _ in range(3)])
-            me.transform(Matrix.Translation(mid) @ turn.to_matrix().to_4x4()
-                         @ Matrix.Translation(-mid))
-        bm.from_mesh(me)
-        bpy.data.objects.remove(obj)
-    me = bpy.data.meshes.new(name)
-    bm.to_mesh(me)
-    bm.free()
-    for poly in me.polygons:
-        poly.use_smooth = False
-    obj = S.link(bpy.data.objects.new(name, me))
+def _cleavage_piece(name, lo, hi, rng, mats, count=45):
+    """A broken piece of crystal between lo and hi in the crystal's frame:
+    the hull of random points a little outside that box, cut flat by the
+    box's z faces (the perfect cleavage) and y faces (the good one). Those
+    faces stay flat and get the shiny material; the rest are fractures of
+    random slope, roughened and dull."""
+    mid, half = (lo + hi) / 2, (hi - lo) / 2
+    pts = []
+    for _ in range(count):
+        v = Vector((rng.uniform(-1, 1), rng.uniform(-1, 1), rng.uniform(-1, 1)))
+        v /= max(abs(c) for c in v)
+        v *= rng.uniform(0.92, 1.15)
+        p = mid + Vector([c * h for c, h in zip(v, half)])
+        for ax in (1, 2):
+            p[ax] = min(max(p[ax], lo[ax]), hi[ax])
+        pts.append(p)
+    obj = S.hull(name, pts)
     for m in mats:
         obj.data.materials.append(m)
+    S.subdivide(obj, 4)
+    S.realize(obj)
+    me = obj.data
+    fixed = set()
+    for poly in me.polygons:
+        flat = abs(poly.normal.z) > 0.985 or abs(poly.normal.y) > 0.985
+        poly.material_index = 0 if flat else 1
+        if flat:
+            fixed.update(poly.vertices)
+    rough = _clouds(name + 'frac', 0.35, 3)
+    normals = [Vector() for _ in me.vertices]
+    for poly in me.polygons:
+        for vi in poly.vertices:
+            normals[vi] += poly.normal * poly.area
+    off = Vector((rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50)))
+    for v, nrm in zip(me.vertices, normals):
+        if v.index not in fixed:
+            v.co += nrm.normalized() * rough(v.co + off) * 0.5
+    me.update()
+    for poly in me.polygons:
+        poly.use_smooth = False
     return obj
 
 
+def _feldspar_crystal(prefix, size, steps, rng, mats):
+    """A cleavage block with stepped terraces on its top: thin slabs of
+    irregular outline left where layers split off along the cleavage."""
+    sx, sy, sz = size
+    block = _cleavage_piece(prefix, Vector((-sx / 2, -sy / 2, -sz / 2)),
+                            Vector((sx / 2, sy / 2, sz / 2)), rng, mats)
+    z = sz / 2
+    for i, (x0, x1, y0, y1, t) in enumerate(steps):
+        slab = _cleavage_piece('%s_step%d' % (prefix, i), Vector((x0, y0, z - 0.1)),
+                               Vector((x1, y1, z + t)), rng, mats, 24)
+        slab.parent = block
+        z += t
+    return block
+
+
 def orthoclase():
-    """A blocky pink orthoclase crystal grown in coarse pink granite,
-    broken along its two cleavages at right angles: the top and the
-    left side are stepped flat faces that shine, the right end a dull
-    uneven fracture."""
-    granite = _granite()
-    S.rock('granite', (4.0, 2.9, 1.3), 63, granite, (0.2, 0.9, 0.6), points=60, lumpy=0.6)
-    # A second lump of granite against the front of the crystal, so that
-    # it stands in its rock instead of resting on it.
-    S.rock('granite_front', (1.9, 1.2, 0.9), 64, granite, (-1.6, -0.3, 0), points=40, lumpy=0.5)
+    """A pink orthoclase crystal and a smaller grain grown in coarse pink
+    granite: broken along the two cleavages at right angles, so the tops
+    are staircases of flat shiny faces and the ends dull fractures."""
+    S.rock('granite', (3.9, 2.8, 1.2), 63, _granite(), (0.1, 0.7, 0.6), points=60, lumpy=0.5)
     rng = random.Random(61)
     mats = (_feldspar('orthoclase_cleavage', False), _feldspar('orthoclase_fracture', True))
-    block = _cleavage_block('orthoclase', [
-        ((-2.2, -1.25, -1.1), (2.1, 1.3, 0.8)),
-        ((-2.2, -0.45, 0.55), (1.0, 1.3, 1.2)),
-        ((-2.2, 0.25, 1.0), (-0.45, 1.3, 1.45)),
-        ((-1.8, -1.6, -1.1), (1.55, 0.0, 0.2)),
-    ], rng, mats)
-    # Turned so the key light falls on the long side cleavage and the
-    # fractured end is in half shade, and tipped so the top cleavages
-    # mirror the window behind the set.
-    S.place(block, (-0.2, 0.5, 0), (7, 0, -38))
-    S.perch(block, 1.4)
+    big = _feldspar_crystal('orthoclase', (3.6, 2.4, 1.7),
+                            [(-1.9, 0.3, -0.2, 1.3, 0.32), (-1.9, -0.6, 0.4, 1.3, 0.12)], rng, mats)
+    # Tilted so its top cleavage mirrors the strip light behind the set,
+    # and the small grain's mirrors the key: the two flash differently.
+    S.place(big, (-0.3, 0.6, 0), (14, 2, -20))
+    S.perch(big, 1.0)
+    small = _feldspar_crystal('orthoclase_grain', (1.3, 1.0, 0.9),
+                              [(-0.7, 0.2, -0.6, 0.6, 0.15)], rng, mats)
+    S.place(small, (2.25, 0.2, 0), (49, 0, -23))
+    S.perch(small, 0.55)
 
 
 # ------------------------------------------------------------------ quartz
@@ -1204,7 +1037,7 @@ def quartz():
                          (0.42, 0.36, 0.28), rough=0.85, grain=60.0)
     S.rock('host', (3.9, 2.7, 1.1), 74, rockm, (0.0, 0.6, 0.6), points=60, lumpy=0.5)
     rng = random.Random(72)
-    crystals = [((-0.1, 0.6), (8, -6, 10), 0.62, 3.7),
+    crystals = [((-0.1, 0.6), (8, -6, 10), 0.62, 3.0),
             ((-1.2, 0.4), (-10, -34, 0), 0.45, 2.6),
             ((1.0, 0.9), (-6, 30, 25), 0.5, 2.9),
             ((0.6, -0.3), (38, 18, 5), 0.33, 1.7),
@@ -1212,7 +1045,7 @@ def quartz():
             ((1.9, 0.3), (10, 55, 0), 0.3, 1.5)]
     for i, (loc, rot, r, length) in enumerate(crystals):
         def milky(n, length=length):
-            return n.maprange(axis_z(n), -0.4, 0.35 * length, 2.0, 0.0)
+            return n.maprange(axis_z(n), -0.4, 0.6 * length, 2.0, 0.0)
 
         def lines(n, length=length):
             z = axis_z(n)
@@ -1271,21 +1104,21 @@ def step_ring(hl, hw, corner, inset, z):
 
 
 def topaz():
-    """A pale-blue topaz, emerald cut: a long octagonal table, three steps
-    on the crown and four on the pavilion down to a keel."""
+    """A golden-sherry topaz, emerald cut: a long octagonal table, three
+    steps on the crown and four on the pavilion down to a keel."""
     hl, hw, c = 1.85, 1.3, 0.36
     pts = [p for inset, z in ((0.0, 0.02), (0.2, 0.22), (0.44, 0.38), (0.65, 0.45),
                               (0.0, -0.02), (0.29, -0.42), (0.62, -0.85), (0.98, -1.25))
            for p in step_ring(hl, hw, c, inset, z)]
     t = S.hull('topaz', pts + [Vector((hl - hw, 0.0, -1.55)), Vector((hw - hl, 0.0, -1.55))])
-    S.assign(t, polished('topaz', 1.62, (0.55, 0.85, 1.0), 0.5))
+    S.assign(t, polished('topaz', 1.62, (1.0, 0.55, 0.2), 0.7))
     lie(t, (0.0, 1.6, 0.0), 30, 14)
 
 
 def corundum():
     """A ruby, oval brilliant cut, in a purplish red."""
     r = brilliant('corundum', 1.5, 1.2)
-    S.assign(r, polished('ruby', 1.77, (1.0, 0.02, 0.3), 2.0))
+    S.assign(r, polished('ruby', 1.77, (1.0, 0.02, 0.38), 2.8))
     lie(r, (0.0, 1.6, 0.0), 30, -12)
 
 
