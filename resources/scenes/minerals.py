@@ -1082,7 +1082,8 @@ def brilliant(name, hl, hw):
 
 def lie(obj, location, tilt_deg, turn_deg):
     """Lays a stone on the paper tipped onto its side, as a loose stone
-    rests, its table turned towards the camera."""
+    rests on a pavilion facet (about 42 degrees for these cuts), its
+    table turned towards the camera."""
     obj.rotation_euler = (math.radians(tilt_deg), 0.0, math.radians(turn_deg))
     obj.location = location
     S.settle(obj, 0.0)
@@ -1112,14 +1113,14 @@ def topaz():
            for p in step_ring(hl, hw, c, inset, z)]
     t = S.hull('topaz', pts + [Vector((hl - hw, 0.0, -1.55)), Vector((hw - hl, 0.0, -1.55))])
     S.assign(t, polished('topaz', 1.62, (1.0, 0.55, 0.2), 0.7))
-    lie(t, (0.0, 1.6, 0.0), 30, 14)
+    lie(t, (0.0, 1.6, 0.0), 42, 14)
 
 
 def corundum():
     """A ruby, oval brilliant cut, in a purplish red."""
     r = brilliant('corundum', 1.5, 1.2)
     S.assign(r, polished('ruby', 1.77, (1.0, 0.02, 0.38), 2.8))
-    lie(r, (0.0, 1.6, 0.0), 30, -12)
+    lie(r, (0.0, 1.6, 0.0), 42, -12)
 
 
 # ----------------------------------------------------------------- diamond
