@@ -163,9 +163,9 @@ def _talc_lump(name, rng, n=150):
     # rounded lip between grooves, standing out or set back a little.
     bounds = [-1.3]
     while bounds[-1] < 1.4:
-        bounds.append(bounds[-1] + rng.choice((0.04, 0.06, 0.08, 0.1, 0.13, 0.17)))
-    layers = [(rng.gauss(0, 0.025) + (rng.uniform(0.06, 0.12) if rng.random() < 0.15 else 0.0),
-               rng.choice((0.01, 0.02, 0.03, 0.06)), rng.uniform(0, 50)) for _ in bounds]
+        bounds.append(bounds[-1] + rng.choice((0.03, 0.04, 0.05, 0.07, 0.09, 0.12)))
+    layers = [(rng.gauss(0, 0.015) + (rng.uniform(0.05, 0.1) if rng.random() < 0.12 else 0.0),
+               rng.choice((0.008, 0.015, 0.025, 0.04)), rng.uniform(0, 50)) for _ in bounds]
     normals = [Vector() for _ in me.vertices]
     for poly in me.polygons:
         w = poly.normal * poly.area
@@ -186,14 +186,21 @@ def _talc_lump(name, rng, n=150):
         d = out * (0.6 + 1.6 * clouds(p.x * 1.3, p.y * 1.3, seed)) \
             + fade * lip * (math.sqrt(max(0.0, math.sin(math.pi * t))) - 1.0)
         v.co = p + h.normalized() * (w * d)
-    # The top layers broken back in two ragged steps above the front break.
+    # The top layers broken back in ragged steps: two deep ones above the
+    # front break, and thin flakes peeled back here and there round the rim.
     top = max(v.co.z for v in me.vertices)
-    steps = [(top - rng.uniform(0.05, 0.15), 0.15, rng.uniform(0, 50)),
-             (top - rng.uniform(0.3, 0.4), 0.13, rng.uniform(0, 50))]
+    steps = [(-math.pi / 2, 0.8, top - rng.uniform(0.05, 0.15), 0.15),
+             (-math.pi / 2, 0.8, top - rng.uniform(0.3, 0.4), 0.13)]
+    for k in range(9):
+        a = 2 * math.pi * k / 9 + rng.uniform(-0.3, 0.3)
+        steps.append((a, rng.uniform(1.2, 1.8), top - rng.uniform(0.0, 0.2), rng.uniform(0.05, 0.1)))
     for v in me.vertices:
         p = v.co
-        for z0, drop, seed in steps:
-            line = -p.y - 0.8 - 0.25 * math.sin(1.3 * p.x + seed) - 0.5 * clouds(p.x, seed, 0)
+        for a, r0, z0, drop in steps:
+            seed = 10 * a + 20
+            line = p.x * math.cos(a) + p.y * math.sin(a) - r0 \
+                - 0.25 * math.sin(1.3 * (p.x * math.sin(a) - p.y * math.cos(a)) + seed) \
+                - 0.5 * clouds(p.x, seed, 0)
             if p.z > z0 - drop and line > -0.08:
                 s = min(1.0, (line + 0.08) / 0.16)
                 p.z -= drop * s * s * (3 - 2 * s) * min(1.0, (p.z - (z0 - drop)) / drop)
@@ -205,57 +212,69 @@ def _talc_lump(name, rng, n=150):
     me.update()
     obj = S.link(bpy.data.objects.new(name, me))
     S.bake_displace(obj, 1.5, 0.2, 3, (rng.uniform(-50, 50), 0, 0))
+    # Crumbs and nicks along the outline.
+    S.bake_displace(obj, 0.35, 0.1, 2, (rng.uniform(-50, 50), 0, 0))
     return obj
 
 
 def _talc_material():
-    """Pale apple-green talc, greasy to pearly: a broad soft sheen on the
-    smooth cleavage faces, duller and whiter foliated edges, greener and
-    whiter zones, a few grey-green patches and a faint rusty stain."""
+    """Pale apple-green to silvery talc with a pearly, satin sheen on the
+    cleavage top, built of tiny overlapping flakes; the broken sides are
+    duller and show the foliation as fine, broken pale lines."""
     n = S.Nodes('talc')
-    zones = n.noise(0.55, 4, 0.55)
-    col = n.ramp(zones.outputs['Fac'], [(0.4, (0.22, 0.4, 0.14)), (0.5, (0.42, 0.57, 0.3)),
-                                        (0.6, (0.76, 0.8, 0.7))])
+    zones = n.noise(0.5, 3, 0.5)
+    col = n.ramp(zones.outputs['Fac'], [(0.35, (0.36, 0.5, 0.26)), (0.65, (0.58, 0.65, 0.5))])
     # Darker grey-green patches, as in a less pure piece.
     dn = n.noise(1.4, 4, 0.6)
-    dark = n.maprange(dn.outputs['Fac'], 0.56, 0.66, 0.0, 0.8)
+    dark = n.maprange(dn.outputs['Fac'], 0.58, 0.68, 0.0, 0.6)
     color = n.node('ShaderNodeMixRGB', Fac=dark, Color1=col.outputs[0],
-                   Color2=(0.17, 0.22, 0.15))
-    # Foliated sides: fine pale streaks along the layers.
+                   Color2=(0.2, 0.25, 0.17))
+    # Only steep broken sides show the foliation: fine pale lines that break
+    # off and start again, never on the top.
     nz = n.node('ShaderNodeSeparateXYZ', Vector=n.coords.outputs['Normal']).outputs['Z']
-    edge = n.maprange(n.math('ABSOLUTE', nz), 0.4, 0.8, 1.0, 0.0)
-    streak = n.noise(1.0, 3, 0.5, vector=n.mapped(scale=(0.8, 0.8, 22.0)), distortion=0.4)
-    sfac = n.math('MULTIPLY', edge, n.maprange(streak.outputs['Fac'], 0.4, 0.65, 0.0, 0.6))
-    color = n.node('ShaderNodeMixRGB', Fac=sfac, Color1=color.outputs[0],
-                   Color2=(0.8, 0.82, 0.76))
+    edge = n.maprange(n.math('ABSOLUTE', nz), 0.25, 0.5, 1.0, 0.0)
+    streak = n.noise(1.0, 3, 0.6, vector=n.mapped(scale=(1.5, 1.5, 40.0)), distortion=0.3)
+    gaps = n.noise(3.0, 2, 0.5)
+    lines = n.math('MULTIPLY', n.maprange(streak.outputs['Fac'], 0.5, 0.62, 0.0, 0.7),
+                   n.maprange(gaps.outputs['Fac'], 0.4, 0.6, 0.0, 1.0))
+    color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', edge, lines),
+                   Color1=color.outputs[0], Color2=(0.82, 0.85, 0.78))
     # Iron stain seeping in from one corner.
     xs = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
     rn = n.noise(2.0, 4, 0.6)
     rust = n.maprange(n.math('SUBTRACT', xs, n.math('MULTIPLY', rn.outputs['Fac'], 1.6)),
-                      1.0, 1.9, 0.0, 0.6)
+                      1.0, 1.9, 0.0, 0.5)
     color = n.node('ShaderNodeMixRGB', Fac=rust, Color1=color.outputs[0],
                    Color2=(0.33, 0.21, 0.1))
-    # Broad waves of the foliation under the sheen, no fine grain.
+    # The top is a mosaic of tiny flakes, each tilted a little its own way:
+    # a cell's random colour read as a height gives it a step at its rim.
+    warp = n.noise(2.0, 2, 0.5)
+    fv = n.node('ShaderNodeMixRGB', Fac=0.15, Color1=n.obj(), Color2=warp.outputs['Color'])
+    cells = n.node('ShaderNodeTexVoronoi', Vector=fv.outputs[0], Scale=6.0)
+    b = n.bump(cells.outputs['Color'], 0.07, 0.02)
+    # Broad waves of the foliation under the sheen.
     crinkle = n.noise(1.0, 3, 0.5, vector=n.mapped(scale=(1.2, 1.2, 7.0)), distortion=0.3)
-    b = n.bump(crinkle.outputs['Fac'], 0.06, 0.05)
-    # Greasy patches where the coat is smoother, duller foliated edges.
+    b = n.bump(crinkle.outputs['Fac'], 0.05, 0.05, normal=b.outputs[0])
+    # Satin on the top, duller foliated edges.
     rv = n.noise(1.2, 3, 0.5)
-    cr = n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.13, 0.24)
-    cr = n.math('ADD', cr, n.math('MULTIPLY', edge, 0.25))
-    p = n.principled(Base_Color=color, Subsurface=0.3, Subsurface_Color=(0.66, 0.74, 0.58),
-                     Subsurface_Radius=(0.08, 0.1, 0.06), Roughness=n.math('ADD', cr, 0.12),
-                     Specular=0.6, Sheen=0.5, Sheen_Tint=0.2, Clearcoat=1.0,
-                     Clearcoat_Roughness=cr, Normal=b, Clearcoat_Normal=b)
+    r = n.math('ADD', n.maprange(rv.outputs['Fac'], 0.35, 0.65, 0.22, 0.32),
+               n.math('MULTIPLY', edge, 0.3))
+    p = n.principled(Base_Color=color, Subsurface=0.2, Subsurface_Color=(0.66, 0.74, 0.58),
+                     Subsurface_Radius=(0.08, 0.1, 0.06), Roughness=r, Specular=0.7,
+                     Specular_Tint=0.25, Sheen=1.0, Sheen_Tint=0.0, Clearcoat=0.35,
+                     Clearcoat_Roughness=n.math('ADD', r, -0.04), Normal=b,
+                     Clearcoat_Normal=b)
     return n.surface(p)
 
 
 def talc():
-    """Massive foliated talc, about 5 cm across: a rounded pale-green lump
-    with a greasy, pearly sheen, its layering showing on one broken side."""
+    """Massive foliated talc, about 5 cm across: a pale-green lump whose
+    cleavage top, tipped to the light, has a pearly sheen and flakes peeled
+    back at its rim, its layering showing on one broken side."""
     mass = _talc_lump('talc', random.Random(11))
     S.assign(mass, _talc_material())
     mass.location = (0.1, 0.3, 0)
-    tilt(mass, 4, -8, 12)
+    tilt(mass, 14, -15, 12)
     S.settle(mass, 0.08)
 
 
@@ -624,12 +643,11 @@ def calcite():
     it twice: the ordinary image where refraction puts it, and the
     extraordinary one walked off along the optic axis's shadow. Lying on
     a face, the rhomb leans sideways, along that same shadow, so its
-    outline is a slanted parallelogram and the two images of the word
-    seen through its top face sit side by side."""
+    outline is a slanted parallelogram."""
     P = _SPAR
-    # A page of a school reader: off-white, a little cockled, its far and
-    # right edges lifting off the backdrop so they cast a soft shadow; the
-    # rest of the book is out of the picture.
+    # A large page of a primer in big print, filling the picture but for
+    # its left edge, which lifts a little off the backdrop and casts a
+    # soft shadow; the rest of the book is out of the picture.
     paper = S.Nodes('page')
     fib = paper.noise(45.0, 2, 0.5)
     blot = paper.noise(1.2, 3, 0.6)
@@ -640,21 +658,21 @@ def calcite():
     paper = paper.surface(paper.principled(Base_Color=c, Roughness=0.85, Specular=0.25,
                                            Normal=b))
     pw, ph = P['page']
-    bpy.ops.mesh.primitive_grid_add(x_subdivisions=90, y_subdivisions=60, size=1)
+    reach, rise = P['curl']
+    bpy.ops.mesh.primitive_grid_add(x_subdivisions=120, y_subdivisions=100, size=1)
     page = bpy.context.object
     page.name = 'page'
     for v in page.data.vertices:
-        # Local coordinates with the page's far right corner at the origin.
-        x, y = (v.co.x - 0.5) * pw, (v.co.y - 0.5) * ph
-        lift = sum(max(0.0, q + reach) ** 2 * rise
-                   for q, (reach, rise) in zip((x, y), P['curl']))
+        # Local coordinates with the page's near left corner at the origin.
+        x, y = (v.co.x + 0.5) * pw, (v.co.y + 0.5) * ph
+        lift = max(0.0, reach - x) ** 2 * rise
         v.co = Vector((x, y, lift + 0.015 * math.sin(x * 0.9 + y * 0.6) ** 2))
     sol = page.modifiers.new('thick', 'SOLIDIFY')
     sol.thickness = 0.02
     sol.offset = 1.0
-    page_turn = Matrix.Rotation(math.radians(P['page_turn']), 3, 'Z')
+    page_turn = math.radians(P['page_turn'])
     page.location = P['page_at']
-    page.rotation_euler = (0, 0, math.radians(P['page_turn']))
+    page.rotation_euler = (0, 0, page_turn)
     S.assign(page, paper)
     top = 0.035
 
@@ -706,31 +724,18 @@ def calcite():
         cr = _sheet('crack%d' % i, quad, _crack('crack%d' % i, 3.0 + 5 * i))
         cr.visible_shadow = False
 
-    # Where the camera sees the paper through the top face, refracted once
-    # on the way in and leaving by the bottom face: the word goes in the
-    # middle of that window, which the lean pushes off the face's centre.
+    # The camera's ray through the middle of the top face, refracted on
+    # the way in: the two images part by about a ninth of the path it
+    # runs inside (6.2 degrees of walk-off).
     cam = bpy.context.scene.camera.matrix_world.translation
     top_n = e[0].cross(e[1]).normalized()
     if top_n.z < 0:
         top_n = -top_n
     eta = 1 / 1.658
-    base = Matrix(((e[0].x, e[1].x), (e[0].y, e[1].y))).inverted()
-    seen = []
-    for i in range(20):
-        for j in range(20):
-            tc = at((i + 0.5) / 20, (j + 0.5) / 20, 1.0)
-            d = (tc - cam).normalized()
-            cosi = -d.dot(top_n)
-            t = d * eta + top_n * (eta * cosi - math.sqrt(1 - eta * eta * (1 - cosi * cosi)))
-            hit = tc + t * ((top - tc.z) / t.z)
-            a, b = base @ (hit - origin).xy
-            if 0.1 < a < 0.9 and 0.1 < b < 0.9:
-                seen.append((hit, t.z))
-    hit = sum((h for h, _ in seen), Vector()) / len(seen)
-    slant = -sum(tz for _, tz in seen) / len(seen)
-    # The two rays part by about a ninth of the path they run inside
-    # (6.2 degrees), and the camera's ray runs slant through the rhomb.
-    walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness / slant)
+    d = (at(0.5, 0.5, 1.0) - cam).normalized()
+    cosi = -d.dot(top_n)
+    t = d * eta + top_n * (eta * cosi - math.sqrt(1 - eta * eta * (1 - cosi * cosi)))
+    walk = Vector((axis.x, axis.y, 0)).normalized() * (0.109 * thickness / -t.z)
 
     # The print. Seen through the crystal each image carries half the
     # light, so the ink there is half transparent.
@@ -744,77 +749,58 @@ def calcite():
     ink.link(ink.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[2])
     ink_mat = ink.surface(mix)
 
-    # The fonts are the ones Debian ships as fonts-dejavu-core.
-    fonts = {}
-    turn = math.radians(P['page_turn'])
-    head = hit - walk * 0.5
-    # The text column's right edge, a margin in from the page's edge.
-    right = Vector(P['page_at']) + page_turn @ Vector((-P['margin'], 0, 0))
+    # Thin, widely spaced capitals, tall so the camera's low view does not
+    # squash them: thin strokes stay two images where heavy ones would
+    # merge into one smudge. The font is the one Debian ships as
+    # fonts-dejavu-core.
+    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf')
+    first = Vector(P['page_at']) + Matrix.Rotation(page_turn, 3, 'Z') @ Vector(P['first'])
 
-    def text(name, body, face, size, where, align, offset, z, box=0.0):
-        if face not in fonts:
-            fonts[face] = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/' + face)
-        cu = bpy.data.curves.new(name, 'FONT')
-        cu.body = body
-        cu.font = fonts[face]
-        cu.size = size
-        cu.align_x = align
-        cu.align_y = 'TOP_BASELINE' if box else 'CENTER'
-        if box:
-            cu.text_boxes[0].width = box
-            cu.space_line = 1.3
-        obj = S.link(bpy.data.objects.new(name, cu))
-        obj.location = (where.x + offset.x, where.y + offset.y, top + z)
-        obj.rotation_euler = (0, 0, turn)
+    def page_print(tag, offset, z):
+        cu = bpy.data.curves.new('print' + tag, 'FONT')
+        cu.body = P['text']
+        cu.font = font
+        cu.size = P['font']
+        cu.space_character = P['spacing']
+        cu.space_line = P['leading']
+        cu.offset = P['weight']
+        cu.align_y = 'TOP_BASELINE'
+        cu.text_boxes[0].width = P['column']
+        obj = S.link(bpy.data.objects.new('print' + tag, cu))
+        obj.location = (first.x + offset.x, first.y + offset.y, top + z)
+        obj.rotation_euler = (0, 0, page_turn)
+        obj.scale = (1.0, P['stretch'], 1.0)
         obj.data.materials.append(ink_mat)
         return obj
 
-    def page_print(tag, offset, z):
-        # The word in thin, widely spaced capitals, tall so the camera's
-        # low view does not squash them: thin strokes stay two images
-        # where heavy ones would merge into one smudge.
-        h = text('head' + tag, P['word'], 'DejaVuSans.ttf', P['font'], head, 'CENTER',
-                 offset, z)
-        h.data.space_character = P['spacing']
-        h.data.offset = P['weight']
-        h.scale = (1.0, P['stretch'], 1.0)
-        body, gap = P['body']
-        y = (page_turn.inverted() @ (head - right)).y + gap
-        where = right + page_turn @ Vector((-P['column'], y, 0))
-        return h, text('body' + tag, body, 'DejaVuSerif.ttf', P['print'], where, 'JUSTIFY',
-                       offset, z, P['column'])
-
     page_print('', Vector(), 0.001)
-    for obj in page_print('_e', walk, 0.003):
-        obj.visible_camera = False
-        obj.visible_diffuse = False
-        obj.visible_glossy = False
-        obj.visible_shadow = False
-        obj.visible_volume_scatter = False
+    e_image = page_print('_e', walk, 0.003)
+    e_image.visible_camera = False
+    e_image.visible_diffuse = False
+    e_image.visible_glossy = False
+    e_image.visible_shadow = False
+    e_image.visible_volume_scatter = False
 
 
-# The specimen's layout: the page (size, far right corner, turn, curl),
-# edge lengths (cm), the way the optic axis's shadow points (degrees from
-# the picture's x), where the rhomb lies, the step broken off an edge and
-# the bruises (in fractions of the edges; the large one is a worn, frosted
-# patch on the far right face), the cleavage cracks, and the print:
-# a word and the paragraph under it (y of its first line from the word, cm).
+# The specimen's layout: the page (size, near left corner, turn, lift of
+# its left edge), edge lengths (cm), the way the optic axis's shadow points
+# (degrees from the picture's x), where the rhomb lies, the step broken off
+# an edge and the bruises (in fractions of the edges; the large one is a
+# worn, frosted patch on the far right face), the cleavage cracks, and the
+# print: where its first line starts on the page, its size and spacing.
 _SPAR = dict(
-    page=(15.0, 10.0), page_at=(3.9, 3.2, 0.0), page_turn=-4, curl=((1.2, 0.1), (1.5, 0.05)),
-    edges=(4.0, 3.7, 3.9), walk=128, at=(0.0, 0.3),
+    page=(22.0, 20.0), page_at=(-4.7, -6.0, 0.0), page_turn=4, curl=(1.0, 0.06),
+    edges=(4.3, 4.0, 4.2), walk=128, at=(0.0, 0.3),
     notches=[((-0.1, 0.86, 0.9), (1.1, 1.1, 1.1))],
     bruises=[((0.5, 0.86, 0.9), 0.1), ((0.45, 0.0, 0.8), 1.1)],
     cracks=[(1, 0.22, (0.0, 0.0), (1.0, 0.7)), (0, 0.8, (0.35, 0.3), (1.0, 1.0))],
-    word='ДОМ', font=1.3, stretch=1.5, spacing=1.6, weight=0.02,
-    margin=0.9, column=12.0, print=0.3,
-    body=('Нашият дом е стара къща на края на селото. Пред нея има градина с ябълки, '
-          'круши и една висока липа, под която лете пием чай. Баба суши билки на двора, '
-          'а дядо поправя оградата и разказва за времето, когато е бил малък. Вечер '
-          'всички сядаме около голямата маса в кухнята и си казваме какво сме видели '
-          'през деня. Зимата е дълга и студена, но в печката винаги гори огън и в '
-          'стаята е топло и светло. Когато навън вали сняг, ние с брат ми рисуваме, '
-          'а котката спи на перваза до прозореца. Обичам нашия дом, защото в него '
-          'живеят хората, които обичам.', -1.0),
+    first=(1.2, 18.5, 0.0), font=0.9, stretch=1.6, spacing=1.3, leading=1.25, weight=0.012,
+    column=18.0,
+    text=('НАШИЯТ ДОМ Е СТАРА КЪЩА НА КРАЯ НА СЕЛОТО. ПРЕД НЕЯ ИМА ГРАДИНА С ЯБЪЛКИ, '
+          'КРУШИ И ЕДНА ВИСОКА ЛИПА, ПОД КОЯТО ЛЕТЕ ПИЕМ ЧАЙ. БАБА СУШИ БИЛКИ НА ДВОРА, '
+          'А ДЯДО ПОПРАВЯ ОГРАДАТА И РАЗКАЗВА ЗА ВРЕМЕТО, КОГАТО Е БИЛ МАЛЪК. ВЕЧЕР '
+          'ВСИЧКИ СЯДАМЕ ОКОЛО ГОЛЯМАТА МАСА В КУХНЯТА И СИ КАЗВАМЕ КАКВО СМЕ ВИДЕЛИ '
+          'ПРЕЗ ДЕНЯ. ЗИМАТА Е ДЪЛГА И СТУДЕНА, НО В ПЕЧКАТА ВИНАГИ ГОРИ ОГЪН.'),
 )
 
 
@@ -858,24 +844,70 @@ def fluorite():
 
 # ----------------------------------------------------------------- apatite
 
+def _apatite_material():
+    """Asparagus-green apatite: glassy to greasy, translucent, coloured
+    unevenly and clouded by a few irregular cracks."""
+    def cracks(n):
+        # Thin, warped sheets of a stretched noise, slanting across the
+        # crystal: scattered, uneven cracks, not evenly spaced rings.
+        f = n.noise(1.0, 2, 0.5, vector=n.mapped(scale=(0.6, 0.6, 1.2),
+                                                 rotation=(math.radians(40), 0, 0)),
+                    distortion=1.5).outputs['Fac']
+        sheet = n.maprange(n.math('ABSOLUTE', n.math('SUBTRACT', f, 0.5)), 0.0, 0.015, 1.0, 0.0)
+        cloud = n.maprange(n.noise(2.0, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.05, 0.45)
+        return n.math('ADD', cloud, n.math('MULTIPLY', sheet, 1.5))
+
+    def zoning(n):
+        return n.maprange(n.noise(1.3, 2, 0.5).outputs['Fac'], 0.3, 0.7, 0.9, 3.5)
+
+    def bump(n):
+        lines = striations(12.0, 0.05, True)(n)
+        return n.bump(n.noise(5.0, 3, 0.6).outputs['Fac'], 0.08, 0.02, normal=lines)
+
+    return clear_crystal('apatite', 1.634, tint=(0.97, 0.98, 0.88), rough=(0.08, 0.2),
+                         rough_scale=2.5, absorb=((0.72, 0.8, 0.34), zoning),
+                         scatter=((0.93, 0.95, 0.82), cracks), bump=bump)
+
+
 def apatite():
-    """A blue-green hexagonal apatite prism, glassy but clouded by cracks,
-    half-sunk in a pale calcite matrix."""
-    rockm = S.grain_rock('calcite_matrix', (0.6, 0.58, 0.53), (0.42, 0.4, 0.36),
-                         (0.72, 0.7, 0.66), rough=0.6, grain=40.0, bump=0.25)
-    S.rock('matrix', (3.6, 2.6, 1.4), 52, rockm, (0.0, 0.5, 0.7), points=60, lumpy=0.5)
-    mat = clear_crystal('apatite', 1.634, tint=(0.9, 0.98, 0.96), rough=(0.0, 0.08),
-                        rough_scale=2.0, absorb=((0.22, 0.7, 0.6), 1.5),
-                        scatter=((0.8, 0.95, 0.92), lambda n: n.maprange(
-                            n.noise(2.2, 3, 0.6).outputs['Fac'], 0.4, 0.7, 0.05, 0.5)),
-                        bump=striations(14.0, 0.06, True))
-    # A flat end with no bevel ring, which read as a hollow tube.
-    p = S.prism('apatite', 0.7, 4.4, 6, rng=random.Random(5), jitter=0.04, base_z=-0.6)
-    S.bevel(p, 0.005, 1)
-    S.assign(p, mat)
-    # Steeper and deeper, so it grows out of the matrix rather than lies on it.
-    S.place(p, (-0.4, 0.9, 0), (0, -48, 112))
-    S.perch(p, 1.0)
+    """Asparagus-green apatite crystals grown in white calcite: hexagonal
+    prisms ended by a low six-sided pyramid, one with a small flat top, as
+    apatite is, where a beryl prism ends flat."""
+    rockm = S.grain_rock('calcite_matrix', (0.66, 0.64, 0.59), (0.46, 0.44, 0.4),
+                         (0.78, 0.77, 0.73), rough=0.55, grain=30.0, bump=0.45)
+    matrix = S.rock('matrix', (3.7, 2.6, 1.3), 52, rockm, (0.0, 0.6, 0.7), points=60,
+                    lumpy=0.65)
+    inv = matrix.matrix_world.inverted()
+    down = inv.to_3x3() @ Vector((0, 0, -1))
+    mat = _apatite_material()
+    rng = random.Random(5)
+    # (root, direction, turn about the axis, radius, length, flat top's share
+    # of the radius); leaning across the view, so the points stand in profile.
+    crystals = [((0.4, 0.9), (-0.75, 0.3, 0.55), 0, 0.7, 2.5, 0.12),
+                ((1.3, 0.9), (0.7, 0.2, 0.7), 45, 0.45, 1.6, 0.0),
+                ((-1.4, 0.0), (-0.9, 0.05, 0.45), 10, 0.3, 1.3, 0.0)]
+    for i, (xy, d, turn, r, length, top) in enumerate(crystals):
+        # The pyramid faces lean some 40 degrees off the base: a low point
+        # beside a quartz tip.
+        h = 0.8 * r
+        if top:
+            p = S.prism('apatite%d' % i, r, length, 6, cap=(h * (1 - top), top),
+                        base_z=-0.8, jitter=0.05, rng=rng)
+        else:
+            p = S.prism('apatite%d' % i, r, length, 6, tip=h, base_z=-0.8, jitter=0.05, rng=rng)
+        S.bevel(p, 0.008, 1)
+        S.assign(p, mat)
+        # Rooted in the matrix itself (crystals leaning over one another
+        # must not rest on each other), with a collar of calcite hugging
+        # the root, so the crystal grows out of the rock, not lies on it.
+        hit = matrix.ray_cast(inv @ Vector((xy[0], xy[1], 50.0)), down)[1]
+        ground = (matrix.matrix_world @ hit).z
+        c = S.rock('collar%d' % i, (r * 1.6, r * 1.6, r), 60 + i, rockm, points=30, lumpy=0.4)
+        c.location = (xy[0], xy[1], ground - r * 0.45)
+        p.location = (xy[0], xy[1], ground - 0.15)
+        spin = Matrix.Rotation(math.radians(turn), 4, 'Z')
+        p.rotation_euler = (Vector(d).to_track_quat('Z', 'Y').to_matrix().to_4x4()
+                            @ spin).to_euler()
 
 
 # -------------------------------------------------------------- orthoclase
@@ -909,20 +941,22 @@ def _granite():
 
 def _feldspar(name, broken):
     """Flesh-pink potassium feldspar, mottled whiter and deeper pink, with
-    fine wavy pale perthite streaks. Cleavage faces are smooth and
-    vitreous to pearly, so they flash; broken faces are dull, hackly and
-    paler, as a fresh fracture through feldspar is."""
+    wavy pale perthite streaks. Crystal faces are smooth and vitreous to
+    pearly, with a broad sheen; broken faces are dull, hackly and paler,
+    as a fresh fracture through feldspar is."""
     n = S.Nodes(name)
-    mott = n.noise(1.3, 5, 0.6)
-    color = n.ramp(mott.outputs['Fac'], [(0.36, (0.52, 0.19, 0.14)), (0.46, (0.7, 0.36, 0.27)),
-                                         (0.56, (0.74, 0.43, 0.34)), (0.66, (0.84, 0.7, 0.62))])
-    perth = n.mapped(scale=(16.0, 2.5, 3.0), rotation=(0, math.radians(20), math.radians(35)))
-    st = n.noise(1.0, 5, 0.6, vector=perth, distortion=2.0)
-    pale = n.maprange(st.outputs['Fac'], 0.58, 0.63, 0.0, 0.4)
-    pale = n.math('MULTIPLY', pale, n.maprange(n.noise(2.5, 2, 0.5).outputs['Fac'],
-                                                0.4, 0.6, 0.2, 1.0))
+    mott = n.noise(1.1, 5, 0.65)
+    color = n.ramp(mott.outputs['Fac'], [(0.34, (0.42, 0.12, 0.07)), (0.45, (0.62, 0.26, 0.17)),
+                                         (0.55, (0.72, 0.38, 0.27)), (0.68, (0.84, 0.66, 0.56))])
+    # Perthite: wavy pale lamellae a millimetre or two wide, bold enough
+    # to show at the photo's size.
+    perth = n.mapped(scale=(6.0, 1.0, 1.3), rotation=(0, math.radians(20), math.radians(35)))
+    st = n.noise(1.0, 4, 0.55, vector=perth, distortion=1.5)
+    pale = n.maprange(st.outputs['Fac'], 0.54, 0.6, 0.0, 0.65)
+    pale = n.math('MULTIPLY', pale, n.maprange(n.noise(2.0, 2, 0.5).outputs['Fac'],
+                                                0.4, 0.6, 0.3, 1.0))
     color = n.node('ShaderNodeMixRGB', Fac=pale, Color1=color.outputs[0],
-                   Color2=(0.84, 0.72, 0.64))
+                   Color2=(0.86, 0.74, 0.66))
     # Cleavage cracks: fine straight lines along the other cleavage, here
     # and there, whitish where the crack scatters light.
     crackv = n.mapped(scale=(0.15, 7.0, 7.0))
@@ -944,87 +978,76 @@ def _feldspar(name, broken):
     else:
         height = n.math('ADD', n.math('MULTIPLY', st.outputs['Fac'], 0.5), crack)
         b = n.bump(height, 0.06, 0.03)
-        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.03, 0.25)
-        p = n.principled(Base_Color=color, Roughness=r, Specular=0.55, Sheen=0.5,
-                         Clearcoat=0.35, Clearcoat_Roughness=0.12, Normal=b)
+        # Rough enough that a face catches the light as a broad sheen,
+        # not a mirror image of a lamp.
+        r = n.maprange(n.noise(1.2, 3, 0.5).outputs['Fac'], 0.35, 0.65, 0.15, 0.35)
+        p = n.principled(Base_Color=color, Roughness=r, Specular=0.6, Sheen=0.5,
+                         Clearcoat=0.3, Clearcoat_Roughness=0.2, Normal=b)
     return n.surface(p)
 
 
-def _cleavage_piece(name, lo, hi, rng, mats, count=45):
-    """A broken piece of crystal between lo and hi in the crystal's frame:
-    the hull of random points a little outside that box, cut flat by the
-    box's z faces (the perfect cleavage) and y faces (the good one). Those
-    faces stay flat and get the shiny material; the rest are fractures of
-    random slope, roughened and dull."""
-    mid, half = (lo + hi) / 2, (hi - lo) / 2
-    pts = []
-    for _ in range(count):
-        v = Vector((rng.uniform(-1, 1), rng.uniform(-1, 1), rng.uniform(-1, 1)))
-        v /= max(abs(c) for c in v)
-        v *= rng.uniform(0.92, 1.15)
-        p = mid + Vector([c * h for c, h in zip(v, half)])
-        for ax in (1, 2):
-            p[ax] = min(max(p[ax], lo[ax]), hi[ax])
-        pts.append(p)
-    obj = S.hull(name, pts)
-    for m in mats:
-        obj.data.materials.append(m)
-    S.subdivide(obj, 4)
-    S.realize(obj)
-    me = obj.data
-    fixed = set()
-    for poly in me.polygons:
-        flat = abs(poly.normal.z) > 0.985 or abs(poly.normal.y) > 0.985
-        poly.material_index = 0 if flat else 1
-        if flat:
-            fixed.update(poly.vertices)
-    rough = _clouds(name + 'frac', 0.35, 3)
-    normals = [Vector() for _ in me.vertices]
-    for poly in me.polygons:
-        for vi in poly.vertices:
-            normals[vi] += poly.normal * poly.area
-    off = Vector((rng.uniform(-50, 50), rng.uniform(-50, 50), rng.uniform(-50, 50)))
-    for v, nrm in zip(me.vertices, normals):
-        if v.index not in fixed:
-            v.co += nrm.normalized() * rough(v.co + off) * 0.5
-    me.update()
-    for poly in me.polygons:
-        poly.use_smooth = False
+def _feldspar_crystal(name, size, ridge, rng, mats, cuts=(), chips=7):
+    """A stubby monoclinic orthoclase prism, z along the c axis: the broad
+    side pinacoid b, four prism faces m, and a roof of the gently sloping
+    basal face c and the face x sloping the other way, meeting at ridge
+    along a. Extra cuts (normal, distance, material) trim it; a few top
+    corners are knocked off as dull, hackly chips. Crystal faces get
+    mats[0], fractures mats[1]."""
+    w, t, h = size
+    m, c, x = (math.radians(a) for a in (31, 26, 24))
+    planes = [(Vector((0, 1, 0)), t / 2, 0), (Vector((0, -1, 0)), t / 2, 0),
+              (Vector((0, 0, -1)), h / 2, 1)]
+    for sx in (1, -1):
+        for sy in (1, -1):
+            planes.append((Vector((sx * math.cos(m), sy * math.sin(m), 0)),
+                           w / 2 * math.cos(m), 0))
+    top = Vector((ridge, 0, h / 2))
+    for nrm in (Vector((math.sin(c), 0, math.cos(c))), Vector((-math.sin(x), 0, math.cos(x)))):
+        planes.append((nrm, nrm.dot(top), 0))
+    planes += [(Vector(n).normalized(), d, k) for n, d, k in cuts]
+
+    def corners():
+        pts = []
+        for i in range(len(planes)):
+            for j in range(i + 1, len(planes)):
+                for k in range(j + 1, len(planes)):
+                    mat = Matrix((planes[i][0], planes[j][0], planes[k][0]))
+                    if abs(mat.determinant()) < 1e-6:
+                        continue
+                    p = mat.inverted() @ Vector((planes[i][1], planes[j][1], planes[k][1]))
+                    if all(n.dot(p) <= d + 1e-5 for n, d, _ in planes):
+                        pts.append(p)
+        return pts
+
+    for _ in range(chips):
+        nrm = Vector((rng.choice((-1, 1)) * rng.uniform(0.4, 1), rng.choice((-1, 1)) *
+                      rng.uniform(0.4, 1), rng.uniform(0.3, 1))).normalized()
+        planes.append((nrm, max(nrm.dot(p) for p in corners()) - rng.uniform(0.15, 0.45), 1))
+    obj = S.hull(name, corners())
+    for mt in mats:
+        obj.data.materials.append(mt)
+    for poly in obj.data.polygons:
+        poly.material_index = max(planes, key=lambda pl: pl[0].dot(poly.normal))[2]
     return obj
 
 
-def _feldspar_crystal(prefix, size, steps, rng, mats):
-    """A cleavage block with stepped terraces on its top: thin slabs of
-    irregular outline left where layers split off along the cleavage."""
-    sx, sy, sz = size
-    block = _cleavage_piece(prefix, Vector((-sx / 2, -sy / 2, -sz / 2)),
-                            Vector((sx / 2, sy / 2, sz / 2)), rng, mats)
-    z = sz / 2
-    for i, (x0, x1, y0, y1, t) in enumerate(steps):
-        slab = _cleavage_piece('%s_step%d' % (prefix, i), Vector((x0, y0, z - 0.1)),
-                               Vector((x1, y1, z + t)), rng, mats, 24)
-        slab.parent = block
-        z += t
-    return block
-
-
 def orthoclase():
-    """A pink orthoclase crystal and a smaller grain grown in coarse pink
-    granite: broken along the two cleavages at right angles, so the tops
-    are staircases of flat shiny faces and the ends dull fractures."""
-    S.rock('granite', (3.9, 2.8, 1.2), 63, _granite(), (0.1, 0.7, 0.6), points=60, lumpy=0.5)
+    """A Carlsbad twin of pink orthoclase grown in coarse pink granite: two
+    stubby prisms grown side by side, their broad b faces in one plane, one
+    turned half round about the c axis, so their sloping tops meet in a notch and the
+    perthite streaks run differently in the two halves."""
+    S.rock('granite', (4.4, 2.9, 1.2), 63, _granite(), (0.1, 0.7, 0.6), points=60, lumpy=0.5)
     rng = random.Random(61)
-    mats = (_feldspar('orthoclase_cleavage', False), _feldspar('orthoclase_fracture', True))
-    big = _feldspar_crystal('orthoclase', (3.6, 2.4, 1.7),
-                            [(-1.9, 0.3, -0.2, 1.3, 0.32), (-1.9, -0.6, 0.4, 1.3, 0.12)], rng, mats)
-    # Tilted so its top cleavage mirrors the strip light behind the set,
-    # and the small grain's mirrors the key: the two flash differently.
-    S.place(big, (-0.3, 0.6, 0), (14, 2, -20))
-    S.perch(big, 1.0)
-    small = _feldspar_crystal('orthoclase_grain', (1.3, 1.0, 0.9),
-                              [(-0.7, 0.2, -0.6, 0.6, 0.15)], rng, mats)
-    S.place(small, (2.25, 0.2, 0), (49, 0, -23))
-    S.perch(small, 0.55)
+    mats = (_feldspar('orthoclase_face', False), _feldspar('orthoclase_fracture', True))
+    # The joint is a crystal face where one half stands above the other.
+    left = _feldspar_crystal('orthoclase', (4.6, 2.1, 2.8), -1.1, rng, mats,
+                             [((1, 0, 0), 0.0, 0)])
+    right = _feldspar_crystal('orthoclase_twin', (4.4, 2.1, 3.0), -0.9, rng, mats,
+                              [((1, 0, 0), 0.0, 0)])
+    right.parent = left
+    S.place(right, (0, -0.2, 0.15), (0, 0, 180))
+    S.place(left, (0.0, 0.5, 0), (18, 0, -38))
+    S.perch(left, 0.8)
 
 
 # ------------------------------------------------------------------ quartz
