@@ -61,6 +61,17 @@ def _add(n, a, b):
     return s
 
 
+def _sheet(name, quad, mat):
+    import bmesh
+    bm = bmesh.new()
+    bm.faces.new([bm.verts.new(v) for v in quad])
+    me = bpy.data.meshes.new(name)
+    bm.to_mesh(me)
+    bm.free()
+    obj = S.link(bpy.data.objects.new(name, me))
+    return S.assign(obj, mat)
+
+
 def axis_z(n):
     return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
 
@@ -506,45 +517,95 @@ def gypsum():
 
 # ----------------------------------------------------------------- calcite
 
-def _parallelepiped(name, e, origin):
-    """The solid origin + a*e0 + b*e1 + c*e2, a, b and c in 0..1."""
+def _lattice_solid(name, e, origin, notches):
+    """The parallelepiped origin + a*e0 + b*e1 + c*e2 (a, b, c in 0..1)
+    with boxes of that lattice cut out of it: a piece broken off calcite
+    leaves a step bounded by cleavage planes, parallel to the faces. Built
+    cell by cell, so the notches need no boolean and come out the same on
+    every run."""
     import bmesh
+    cuts = [sorted({0.0, 1.0} | {v for lo, hi in notches for v in (lo[ax], hi[ax])
+                                 if 0.0 < v < 1.0}) for ax in range(3)]
+    size = [len(c) - 1 for c in cuts]
+
+    def solid(idx):
+        if any(i < 0 or i >= n for i, n in zip(idx, size)):
+            return False
+        mid = [(cuts[ax][idx[ax]] + cuts[ax][idx[ax] + 1]) / 2 for ax in range(3)]
+        return not any(all(lo[ax] < mid[ax] < hi[ax] for ax in range(3))
+                       for lo, hi in notches)
+
     bm = bmesh.new()
-    v = {(i, j, k): bm.verts.new(origin + e[0] * i + e[1] * j + e[2] * k)
-         for i in (0, 1) for j in (0, 1) for k in (0, 1)}
-    for ax in range(3):
-        u, w = [x for x in range(3) if x != ax]
-        for side in (0, 1):
-            quad = []
-            for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
-                key = [0, 0, 0]
-                key[ax], key[u], key[w] = side, du, dw
-                quad.append(v[tuple(key)])
-            bm.faces.new(quad)
+    verts = {}
+
+    def vert(key):
+        if key not in verts:
+            a, b, c = (cuts[ax][key[ax]] for ax in range(3))
+            verts[key] = bm.verts.new(origin + e[0] * a + e[1] * b + e[2] * c)
+        return verts[key]
+
+    for i in range(size[0]):
+        for j in range(size[1]):
+            for k in range(size[2]):
+                idx = (i, j, k)
+                if not solid(idx):
+                    continue
+                for ax in range(3):
+                    for side in (0, 1):
+                        nb = list(idx)
+                        nb[ax] += 1 if side else -1
+                        if solid(tuple(nb)):
+                            continue
+                        u, w = [x for x in range(3) if x != ax]
+                        quad = []
+                        for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
+                            key = list(idx)
+                            key[ax] += side
+                            key[u] += du
+                            key[w] += dw
+                            quad.append(vert(tuple(key)))
+                        bm.faces.new(quad)
     bmesh.ops.recalc_face_normals(bm, faces=bm.faces[:])
     me = bpy.data.meshes.new(name)
     bm.to_mesh(me)
     bm.free()
+    for poly in me.polygons:
+        poly.use_smooth = False
     return S.link(bpy.data.objects.new(name, me))
 
 
-def _spar_glass(name, rough, frost=0.0):
-    """Clear calcite with a faint warm tint; the faces are a little wavy,
-    not optically flat. Frost turns part of it white and matt, as handling
-    wears calcite's soft edges."""
+def _spar_glass(name, rough, bruises, dull=0.0):
+    """Clear calcite with a faint warm tint. Round the broken corners the
+    surface turns white and frosty, as bruised calcite does; the faces
+    are a little wavy, not optically flat."""
     n = S.Nodes(name)
     rv = n.noise(2.5, 3, 0.5)
     r = n.maprange(rv.outputs['Fac'], 0.4, 0.7, rough[0], rough[1])
     wave = n.noise(1.3, 2, 0.5)
-    b = n.bump(wave.outputs['Fac'], 0.006, 0.05)
-    surface = n.principled(Base_Color=(1.0, 0.995, 0.985), Roughness=r, IOR=1.658,
-                           Transmission=1.0, Specular=0.5, Normal=b)
-    if frost:
-        worn = n.principled(Base_Color=(0.95, 0.94, 0.91), Roughness=0.45, Specular=0.5,
-                            Transmission=0.3, IOR=1.658)
-        mix = n.node('ShaderNodeMixShader', Fac=frost)
-        n.link(surface.outputs[0], mix.inputs[1])
-        n.link(worn.outputs[0], mix.inputs[2])
+    b = n.bump(wave.outputs['Fac'], 0.025, 0.05)
+    glass = n.principled(Base_Color=(1.0, 0.995, 0.985), Roughness=r, IOR=1.658,
+                         Transmission=1.0, Specular=0.5, Normal=b)
+    mask = None
+    grain = n.noise(9.0, 3, 0.6)
+    for centre, radius in bruises:
+        d = n.node('ShaderNodeVectorMath', Vector=n.obj(), _operation='DISTANCE')
+        n.set(d.inputs[1], Vector(centre))
+        dd = n.math('ADD', d.outputs['Value'],
+                    n.math('MULTIPLY', grain.outputs['Fac'], radius * 0.8))
+        m = n.maprange(dd.outputs[0], radius * 0.7, radius * 1.2, 1.0, 0.0)
+        mask = m if mask is None else n.math('MAXIMUM', mask.outputs[0], m.outputs[0])
+    if dull:
+        # A worn face: patchy frosting rather than a second mirror.
+        patch = n.noise(3.0, 4, 0.6)
+        pm = n.maprange(patch.outputs['Fac'], 0.45, 0.7, 0.0, dull)
+        mask = pm if mask is None else n.math('MAXIMUM', mask.outputs[0], pm.outputs[0])
+    surface = glass
+    if mask is not None:
+        frost = n.principled(Base_Color=(0.93, 0.92, 0.88), Roughness=0.5, Specular=0.4,
+                             Transmission=0.35, IOR=1.658)
+        mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
+        n.link(glass.outputs[0], mix.inputs[1])
+        n.link(frost.outputs[0], mix.inputs[2])
         surface = mix
     lp = n.node('ShaderNodeLightPath')
     sh = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
@@ -556,9 +617,29 @@ def _spar_glass(name, rough, frost=0.0):
     return n.mat
 
 
+def _crack(name, seed):
+    """A cleavage crack inside the crystal: a thin air gap that mirrors
+    much of the light with a thin film's colours, milky where it has
+    partly healed, torn at its edges."""
+    n = S.Nodes(name)
+    shape = n.noise(0.6, 3, 0.5, vector=n.mapped(offset=(seed, seed * 0.7, 0)))
+    mask = n.maprange(shape.outputs['Fac'], 0.5, 0.51, 0.0, 0.95)
+    film = n.noise(0.9, 1, 0.5, vector=n.mapped(offset=(seed * 1.3, 0, seed)))
+    hue = n.ramp(film.outputs['Fac'], [(0.3, (1.0, 0.85, 0.7)), (0.45, (0.85, 1.0, 0.8)),
+                                       (0.6, (0.75, 0.88, 1.0)), (0.75, (1.0, 0.82, 0.95))])
+    gl = n.node('ShaderNodeBsdfGlossy', Color=hue.outputs[0], Roughness=0.03)
+    milk = n.node('ShaderNodeMixShader', Fac=0.3)
+    n.link(gl.outputs[0], milk.inputs[1])
+    n.link(n.node('ShaderNodeBsdfDiffuse', Color=(0.9, 0.88, 0.84)).outputs[0], milk.inputs[2])
+    mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
+    n.link(n.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
+    n.link(milk.outputs[0], mix.inputs[2])
+    return n.surface(mix)
+
+
 def calcite():
-    """Iceland spar: a water-clear cleavage rhomb with worn edges, lying on
-    a printed page. Its double refraction shows the print under
+    """Iceland spar: a water-clear cleavage rhomb, a step broken off one
+    edge, lying on a printed page. Its double refraction shows the print under
     it twice: the ordinary image where refraction puts it, and the
     extraordinary one walked off along the optic axis's shadow. Lying on
     a face, the rhomb leans sideways, along that same shadow, so its
@@ -622,25 +703,26 @@ def calcite():
     def at(a, b, c):
         return origin + e[0] * a + e[1] * b + e[2] * c
 
-    # A white diffuser over the set, seen only in reflections and through
-    # the faces: light that the top face bends back in leaves through a
-    # side face towards the ceiling, and a dark room would paint those
-    # parts of the clear crystal black.
-    bpy.ops.mesh.primitive_plane_add(size=P['ceiling'][0], location=(0, 0, P['ceiling'][1]))
-    ceiling = bpy.context.object
-    glow = S.Nodes('ceiling')
-    glow_mat = glow.surface(glow.node('ShaderNodeEmission', Strength=P['ceiling'][2]))
-    glow_mat.cycles.sample_as_light = False
-    S.assign(ceiling, glow_mat)
-    for flag in ('camera', 'diffuse', 'shadow', 'volume_scatter'):
-        setattr(ceiling, 'visible_' + flag, False)
+    bruises = [(at(*p), r) for p, r in P['bruises']]
+    rhomb = _lattice_solid('rhomb', e, origin, P['notches'])
+    # Calcite is soft: handling wears its edges round and frosts them
+    # white in patches, which draws the rhomb's outline.
+    S.bevel(rhomb, 0.05, 2).material = 1
+    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.012), bruises))
+    rhomb.data.materials.append(_spar_glass('spar_edge', (0.02, 0.1), bruises, dull=0.9))
 
-    rhomb = _parallelepiped('rhomb', e, origin)
-    # Calcite is soft: handling wears its edges a little round and frosts
-    # them white, which draws the rhomb's outline.
-    S.bevel(rhomb, P['bevel'], 2).material = 1
-    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.006)))
-    rhomb.data.materials.append(_spar_glass('spar_edge', (0.02, 0.1), frost=0.85))
+    # Cleavage cracks inside, parallel to the faces.
+    for i, (ax, level, lo_, hi_) in enumerate(P['cracks']):
+        u, w = [x for x in range(3) if x != ax]
+        quad = []
+        for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
+            p = [0.0, 0.0, 0.0]
+            p[ax] = level
+            p[u] = lo_[0] + (hi_[0] - lo_[0]) * du
+            p[w] = lo_[1] + (hi_[1] - lo_[1]) * dw
+            quad.append(at(*p))
+        cr = _sheet('crack%d' % i, quad, _crack('crack%d' % i, 3.0 + 5 * i))
+        cr.visible_shadow = False
 
     # The camera's ray through the middle of the top face, refracted on
     # the way in: the two images part by about a ninth of the path it
@@ -689,33 +771,36 @@ def calcite():
         obj.rotation_euler = (0, 0, page_turn)
         obj.scale = (1.0, P['stretch'], 1.0)
         obj.data.materials.append(ink_mat)
-        # Ink lies in the paper: it casts no shadow onto it, which would
-        # leave the print under the crystal darker than its second image.
-        obj.visible_shadow = False
         return obj
 
     page_print('', Vector(), 0.001)
-    e_image = page_print('_e', walk, 0.0015)
+    e_image = page_print('_e', walk, 0.003)
     e_image.visible_camera = False
     e_image.visible_diffuse = False
     e_image.visible_glossy = False
+    e_image.visible_shadow = False
     e_image.visible_volume_scatter = False
 
 
 # The specimen's layout: the page (size, near left corner, turn, lift of
 # its left edge), edge lengths (cm), the way the optic axis's shadow points
-# (degrees from the picture's x), where the rhomb lies, the width of its
-# worn edges, and the print: where its first line starts on the page, its
-# size and spacing.
+# (degrees from the picture's x), where the rhomb lies, the step broken off
+# an edge and the bruises (in fractions of the edges; the large one is a
+# worn, frosted patch on the far right face), the cleavage cracks, and the
+# print: where its first line starts on the page, its size and spacing.
 _SPAR = dict(
     page=(22.0, 20.0), page_at=(-4.7, -6.0, 0.0), page_turn=4, curl=(1.0, 0.06),
-    edges=(5.0, 4.7, 4.9), walk=128, at=(0.0, 0.3), bevel=0.035,
-    ceiling=(120.0, 50.0, 0.8),
-    first=(1.2, 18.5, 0.0), font=1.5, stretch=1.6, spacing=1.25, leading=1.3, weight=0.012,
+    edges=(4.3, 4.0, 4.2), walk=128, at=(0.0, 0.3),
+    notches=[((-0.1, 0.86, 0.9), (1.1, 1.1, 1.1))],
+    bruises=[((0.5, 0.86, 0.9), 0.1), ((0.45, 0.0, 0.8), 1.1)],
+    cracks=[(1, 0.22, (0.0, 0.0), (1.0, 0.7)), (0, 0.8, (0.35, 0.3), (1.0, 1.0))],
+    first=(1.2, 18.5, 0.0), font=0.9, stretch=1.6, spacing=1.3, leading=1.25, weight=0.012,
     column=18.0,
-    text=('ДЯДО ПОПРАВЯ ОГРАДАТА, А БАБА СУШИ БИЛКИ НА ДВОРА. ВЕЧЕР ВСИЧКИ СЯДАМЕ '
-          'ОКОЛО МАСАТА И СИ КАЗВАМЕ КАКВО СМЕ ВИДЕЛИ ПРЕЗ ДЕНЯ. ЗИМАТА Е ДЪЛГА, '
-          'НО В ПЕЧКАТА ВИНАГИ ГОРИ ОГЪН.'),
+    text=('НАШИЯТ ДОМ Е СТАРА КЪЩА НА КРАЯ НА СЕЛОТО. ПРЕД НЕЯ ИМА ГРАДИНА С ЯБЪЛКИ, '
+          'КРУШИ И ЕДНА ВИСОКА ЛИПА, ПОД КОЯТО ЛЕТЕ ПИЕМ ЧАЙ. БАБА СУШИ БИЛКИ НА ДВОРА, '
+          'А ДЯДО ПОПРАВЯ ОГРАДАТА И РАЗКАЗВА ЗА ВРЕМЕТО, КОГАТО Е БИЛ МАЛЪК. ВЕЧЕР '
+          'ВСИЧКИ СЯДАМЕ ОКОЛО ГОЛЯМАТА МАСА В КУХНЯТА И СИ КАЗВАМЕ КАКВО СМЕ ВИДЕЛИ '
+          'ПРЕЗ ДЕНЯ. ЗИМАТА Е ДЪЛГА И СТУДЕНА, НО В ПЕЧКАТА ВИНАГИ ГОРИ ОГЪН.'),
 )
 
 
