@@ -65,11 +65,7 @@ def _sheet(name, quad, mat):
     import bmesh
     bm = bmesh.new()
     bm.faces.new([bm.verts.new(v) for v in quad])
-    me = bpy.data.meshes.new(name)
-    bm.to_mesh(me)
-    bm.free()
-    obj = S.link(bpy.data.objects.new(name, me))
-    return S.assign(obj, mat)
+    return S.assign(S.solid(name, bm), mat)
 
 
 def axis_z(n):
@@ -155,9 +151,7 @@ def _talc_lump(name, rng, n=150):
             for j in range(n):
                 bm.faces.new((grid[i][j], grid[i + 1][j], grid[i + 1][j + 1], grid[i][j + 1]))
     bmesh.ops.remove_doubles(bm, verts=bm.verts[:], dist=1e-5)
-    me = bpy.data.meshes.new(name)
-    bm.to_mesh(me)
-    bm.free()
+    me = S.mesh_from(bm, name)
 
     # Foliation on the front breaks: layers of uneven thickness, each a
     # rounded lip between grooves, standing out or set back a little.
@@ -166,12 +160,7 @@ def _talc_lump(name, rng, n=150):
         bounds.append(bounds[-1] + rng.choice((0.03, 0.04, 0.05, 0.07, 0.09, 0.12)))
     layers = [(rng.gauss(0, 0.015) + (rng.uniform(0.05, 0.1) if rng.random() < 0.12 else 0.0),
                rng.choice((0.008, 0.015, 0.025, 0.04)), rng.uniform(0, 50)) for _ in bounds]
-    normals = [Vector() for _ in me.vertices]
-    for poly in me.polygons:
-        w = poly.normal * poly.area
-        for vi in poly.vertices:
-            normals[vi] += w
-    for v, nv in zip(me.vertices, normals):
+    for v, nv in zip(me.vertices, S.vertex_normals(me)):
         p = v.co
         w = max(min(1.0, max(0.0, 1.0 - (d - p.dot(bn)) / 0.25)) for bn, d, _ in breaks)
         h = Vector((nv.x, nv.y, 0.0))
@@ -359,12 +348,7 @@ def _lens_blade(name, radius, thick, rng, aspect=1.0, cup=0.0, chips=2, breaks=0
         # The edge itself: a narrow band where the blade is thin, a rough
         # fracture face where it broke.
         bm.faces.new((top[j][-1], bot[j][-1], bot[jn][-1], top[jn][-1]))
-    me = bpy.data.meshes.new(name)
-    bm.to_mesh(me)
-    bm.free()
-    for poly in me.polygons:
-        poly.use_smooth = False
-    return S.link(bpy.data.objects.new(name, me))
+    return S.solid(name, bm)
 
 
 def _rosette(prefix, centre, axis, count, radius, rng, mat):
@@ -566,12 +550,7 @@ def _lattice_solid(name, e, origin, notches):
                             quad.append(vert(tuple(key)))
                         bm.faces.new(quad)
     bmesh.ops.recalc_face_normals(bm, faces=bm.faces[:])
-    me = bpy.data.meshes.new(name)
-    bm.to_mesh(me)
-    bm.free()
-    for poly in me.polygons:
-        poly.use_smooth = False
-    return S.link(bpy.data.objects.new(name, me))
+    return S.solid(name, bm)
 
 
 def _spar_glass(name, rough, bruises, dull=0.0):

@@ -222,12 +222,34 @@ def hull(name, points, smooth=False):
                                if isinstance(g, bmesh.types.BMVert)], context='VERTS')
     bmesh.ops.dissolve_limit(bm, angle_limit=math.radians(0.5), verts=bm.verts[:],
                              edges=bm.edges[:])
+    return solid(name, bm, smooth)
+
+
+def mesh_from(bm, name):
+    """bm's geometry as a new mesh; bm is freed."""
     me = bpy.data.meshes.new(name)
     bm.to_mesh(me)
     bm.free()
+    return me
+
+
+def solid(name, bm, smooth=False):
+    """A linked object made from bm, flat-shaded unless smooth."""
+    me = mesh_from(bm, name)
     for poly in me.polygons:
         poly.use_smooth = smooth
     return link(bpy.data.objects.new(name, me))
+
+
+def vertex_normals(me):
+    """Area-weighted vertex normals, summed in one fixed order (see
+    bake_displace for why not Blender's own)."""
+    normals = [Vector() for _ in me.vertices]
+    for poly in me.polygons:
+        w = poly.normal * poly.area
+        for vi in poly.vertices:
+            normals[vi] += w
+    return normals
 
 
 def bevel(obj, width, segments=2, angle=25):
@@ -295,12 +317,7 @@ def bake_displace(obj, size, strength, depth, offset, scale=(1, 1, 1), rotation=
     space = (Matrix.LocRotScale(Vector(offset), Euler(rotation), Vector(scale))
              .inverted() @ obj.matrix_world)
     me = obj.data
-    normals = [Vector() for _ in me.vertices]
-    for poly in me.polygons:
-        w = poly.normal * poly.area
-        for vi in poly.vertices:
-            normals[vi] += w
-    for v, nrm in zip(me.vertices, normals):
+    for v, nrm in zip(me.vertices, vertex_normals(me)):
         amount = tex.evaluate(space @ v.co)[3]
         v.co += nrm.normalized() * ((amount - 0.5) * strength)
     me.update()
@@ -384,12 +401,7 @@ def backdrop():
         rows.append([bm.verts.new((x, y, z)) for y, z in prof])
     for j in range(len(prof) - 1):
         bm.faces.new((rows[0][j], rows[0][j + 1], rows[1][j + 1], rows[1][j]))
-    me = bpy.data.meshes.new('sweep')
-    bm.to_mesh(me)
-    bm.free()
-    for p in me.polygons:
-        p.use_smooth = True
-    obj = link(bpy.data.objects.new('sweep', me))
+    obj = solid('sweep', bm, smooth=True)
     obj.location = (0, 12, 0)
     n = Nodes('paper')
     fib = n.noise(30.0, 3, 0.5)
