@@ -72,21 +72,14 @@ def axis_z(n):
     return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
 
 
-def striations(scale, strength, along_axis, distance=0.02):
-    """Growth lines: across the axis (quartz, corundum) or along it (topaz,
-    apatite), as a bump of stretched noise."""
+def striations(scale, strength, distance=0.02):
+    """Growth lines along the prism's axis, as a bump of noise stretched
+    along it."""
     def make(n):
-        if along_axis:
-            vec = n.mapped(scale=(scale, scale, 0.15))
-        else:
-            vec = n.mapped(scale=(0.6, 0.6, scale))
+        vec = n.mapped(scale=(scale, scale, 0.15))
         t = n.noise(1.0, 3, 0.55, vector=vec, distortion=0.2)
         return n.bump(t.outputs['Fac'], strength, distance)
     return make
-
-
-def tilt(obj, rx, ry, rz):
-    obj.rotation_euler = (math.radians(rx), math.radians(ry), math.radians(rz))
 
 
 # -------------------------------------------------------------------- talc
@@ -99,11 +92,10 @@ def _talc_lump(name, rng, n=150):
     layers broken back above it; the whole mass is gently folded."""
     import bmesh
     from bisect import bisect
-    tex = bpy.data.textures.new(name + 'CLOUDS', 'CLOUDS')
-    tex.noise_scale, tex.noise_depth, tex.noise_basis = 0.7, 2, 'BLENDER_ORIGINAL'
+    cloud = S.clouds(name + 'CLOUDS', 0.7)
 
     def clouds(x, y, z):
-        return tex.evaluate((x, y, z))[3] - 0.5
+        return cloud((x, y, z))
 
     def smin(a, b, k):
         h = max(k - abs(a - b), 0.0) / k
@@ -262,22 +254,11 @@ def talc():
     back at its rim, its layering showing on one broken side."""
     mass = _talc_lump('talc', random.Random(11))
     S.assign(mass, _talc_material())
-    mass.location = (0.1, 0.3, 0)
-    tilt(mass, 14, -15, 12)
+    S.place(mass, (0.1, 0.3, 0), (14, -15, 12))
     S.settle(mass, 0.08)
 
 
 # ------------------------------------------------------------------ gypsum
-
-def _clouds(name, size, depth=2):
-    """A Clouds texture to sample in Python, as bake_displace does: the same
-    numbers on every run."""
-    tex = bpy.data.textures.new(name, 'CLOUDS')
-    tex.noise_scale = size
-    tex.noise_depth = depth
-    tex.noise_basis = 'BLENDER_ORIGINAL'
-    return lambda v: tex.evaluate(v)[3] - 0.5
-
 
 def _lens_blade(name, radius, thick, rng, aspect=1.0, cup=0.0, chips=2, breaks=0):
     """One lenticular gypsum blade in the XY plane: an oval, thickest in the
@@ -296,7 +277,7 @@ def _lens_blade(name, radius, thick, rng, aspect=1.0, cup=0.0, chips=2, breaks=0
              for _ in range(chips)]
     cuts = [(rng.uniform(0, 2 * math.pi), rng.uniform(0.55, 0.85)) for _ in range(breaks)]
     wedge = (rng.uniform(0.0, 0.35), rng.uniform(0, 2 * math.pi))
-    warp = _clouds(name + 'warp', radius * 0.8)
+    warp = S.clouds(name + 'warp', radius * 0.8)
     off = Vector((rng.uniform(-40, 40), rng.uniform(-40, 40), rng.uniform(-40, 40)))
 
     def span(a):
@@ -840,7 +821,7 @@ def _apatite_material():
         return n.maprange(n.noise(1.3, 2, 0.5).outputs['Fac'], 0.3, 0.7, 0.9, 3.5)
 
     def bump(n):
-        lines = striations(12.0, 0.05, True)(n)
+        lines = striations(12.0, 0.05)(n)
         return n.bump(n.noise(5.0, 3, 0.6).outputs['Fac'], 0.08, 0.02, normal=lines)
 
     return clear_crystal('apatite', 1.634, tint=(0.97, 0.98, 0.88), rough=(0.08, 0.2),

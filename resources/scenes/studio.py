@@ -303,6 +303,16 @@ def realize(obj):
     obj.data = me
 
 
+def clouds(name, size, depth=2):
+    """A Clouds texture sampled in Python: a value in -0.5..0.5 for a point,
+    the same on every run, for shapes built vertex by vertex."""
+    tex = bpy.data.textures.new(name, 'CLOUDS')
+    tex.noise_scale = size
+    tex.noise_depth = depth
+    tex.noise_basis = 'BLENDER_ORIGINAL'
+    return lambda p: tex.evaluate(p)[3] - 0.5
+
+
 def bake_displace(obj, size, strength, depth, offset, scale=(1, 1, 1), rotation=(0, 0, 0)):
     """Pushes each vertex along its normal by a Clouds texture, in Python.
     Blender's Displace modifier does the same, but on two threads its
@@ -310,16 +320,12 @@ def bake_displace(obj, size, strength, depth, offset, scale=(1, 1, 1), rotation=
     hair different on each run and a rare path turned out differently in
     the photo. Here the normals are summed in one fixed order, and the
     faces stay flat-shaded so the renderer needs no vertex normals."""
-    tex = bpy.data.textures.new(obj.name + 'CLOUDS', 'CLOUDS')
-    tex.noise_scale = size
-    tex.noise_depth = depth
-    tex.noise_basis = 'BLENDER_ORIGINAL'
+    cloud = clouds(obj.name + 'CLOUDS', size, depth)
     space = (Matrix.LocRotScale(Vector(offset), Euler(rotation), Vector(scale))
              .inverted() @ obj.matrix_world)
     me = obj.data
     for v, nrm in zip(me.vertices, vertex_normals(me)):
-        amount = tex.evaluate(space @ v.co)[3]
-        v.co += nrm.normalized() * ((amount - 0.5) * strength)
+        v.co += nrm.normalized() * (cloud(space @ v.co) * strength)
     me.update()
     for poly in me.polygons:
         poly.use_smooth = False
