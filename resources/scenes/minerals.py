@@ -41,7 +41,8 @@ def clear_crystal(name, ior, tint=(1, 1, 1), rough=(0.0, 0.06), rough_scale=3.0,
     shaders = []
     if absorb:
         color, density = absorb
-        shaders.append(n.node('ShaderNodeVolumeAbsorption', Color=color,
+        shaders.append(n.node('ShaderNodeVolumeAbsorption',
+                              Color=color(n) if callable(color) else color,
                               Density=density(n) if callable(density) else density))
     if scatter:
         color, density = scatter
@@ -482,128 +483,61 @@ def gypsum():
 
 # ----------------------------------------------------------------- calcite
 
-def _lattice_solid(name, e, origin, notches):
-    """The parallelepiped origin + a*e0 + b*e1 + c*e2 (a, b, c in 0..1)
-    with boxes of that lattice cut out of it: a piece broken off calcite
-    leaves a step bounded by cleavage planes, parallel to the faces. Built
-    cell by cell, so the notches need no boolean and come out the same on
-    every run."""
-    import bmesh
-    cuts = [sorted({0.0, 1.0} | {v for lo, hi in notches for v in (lo[ax], hi[ax])
-                                 if 0.0 < v < 1.0}) for ax in range(3)]
-    size = [len(c) - 1 for c in cuts]
-
-    def solid(idx):
-        if any(i < 0 or i >= n for i, n in zip(idx, size)):
-            return False
-        mid = [(cuts[ax][idx[ax]] + cuts[ax][idx[ax] + 1]) / 2 for ax in range(3)]
-        return not any(all(lo[ax] < mid[ax] < hi[ax] for ax in range(3))
-                       for lo, hi in notches)
-
-    bm = bmesh.new()
-    verts = {}
-
-    def vert(key):
-        if key not in verts:
-            a, b, c = (cuts[ax][key[ax]] for ax in range(3))
-            verts[key] = bm.verts.new(origin + e[0] * a + e[1] * b + e[2] * c)
-        return verts[key]
-
-    for i in range(size[0]):
-        for j in range(size[1]):
-            for k in range(size[2]):
-                idx = (i, j, k)
-                if not solid(idx):
-                    continue
-                for ax in range(3):
-                    for side in (0, 1):
-                        nb = list(idx)
-                        nb[ax] += 1 if side else -1
-                        if solid(tuple(nb)):
-                            continue
-                        u, w = [x for x in range(3) if x != ax]
-                        quad = []
-                        for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
-                            key = list(idx)
-                            key[ax] += side
-                            key[u] += du
-                            key[w] += dw
-                            quad.append(vert(tuple(key)))
-                        bm.faces.new(quad)
-    bmesh.ops.recalc_face_normals(bm, faces=bm.faces[:])
-    return S.solid(name, bm)
-
-
-def _spar_glass(name, rough, bruises, dull=0.0):
-    """Clear calcite with a faint warm tint. Round the broken corners the
-    surface turns white and frosty, as bruised calcite does; the faces
-    are a little wavy, not optically flat."""
+def _spar_glass(name, rough, frost=0.0, haze=0.0, bruises=()):
+    """Clear, colourless calcite, the faintest warm tint in depth. The
+    faces are a little wavy, not optically flat, but clean: a good spar
+    rhomb is a window. Calcite is soft, so handling frosts it white in
+    patches along the edges and round knocked corners (frost, bruises),
+    and a cleavage face that has been rubbed is a little hazy (haze)."""
     n = S.Nodes(name)
     rv = n.noise(2.5, 3, 0.5)
     r = n.maprange(rv.outputs['Fac'], 0.4, 0.7, rough[0], rough[1])
+    if haze:
+        scuff = n.noise(0.8, 3, 0.55, vector=n.mapped(scale=(1.0, 1.0, 4.0)))
+        r = n.math('ADD', r, n.maprange(scuff.outputs['Fac'], 0.35, 0.65, haze * 0.4, haze))
     wave = n.noise(1.3, 2, 0.5)
     b = n.bump(wave.outputs['Fac'], 0.025, 0.05)
     glass = n.principled(Base_Color=(1.0, 0.995, 0.985), Roughness=r, IOR=1.658,
                          Transmission=1.0, Specular=0.5, Normal=b)
     mask = None
     grain = n.noise(9.0, 3, 0.6)
+    if frost:
+        patch = n.noise(2.2, 4, 0.6)
+        mask = n.maprange(n.math('ADD', patch.outputs['Fac'],
+                                 n.math('MULTIPLY', grain.outputs['Fac'], 0.25)),
+                          0.55, 0.7, 0.0, frost)
     for centre, radius in bruises:
         d = n.node('ShaderNodeVectorMath', Vector=n.obj(), _operation='DISTANCE')
         n.set(d.inputs[1], Vector(centre))
         dd = n.math('ADD', d.outputs['Value'],
                     n.math('MULTIPLY', grain.outputs['Fac'], radius * 0.8))
-        m = n.maprange(dd.outputs[0], radius * 0.7, radius * 1.2, 1.0, 0.0)
-        mask = m if mask is None else n.math('MAXIMUM', mask.outputs[0], m.outputs[0])
-    if dull:
-        # A worn face: patchy frosting rather than a second mirror.
-        patch = n.noise(3.0, 4, 0.6)
-        pm = n.maprange(patch.outputs['Fac'], 0.45, 0.7, 0.0, dull)
-        mask = pm if mask is None else n.math('MAXIMUM', mask.outputs[0], pm.outputs[0])
+        m = n.maprange(dd, radius * 0.7, radius * 1.2, 1.0, 0.0)
+        mask = m if mask is None else n.math('MAXIMUM', mask, m)
     surface = glass
     if mask is not None:
-        frost = n.principled(Base_Color=(0.93, 0.92, 0.88), Roughness=0.5, Specular=0.4,
-                             Transmission=0.35, IOR=1.658)
-        mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
+        white = n.principled(Base_Color=(0.95, 0.94, 0.91), Roughness=0.55, Specular=0.4,
+                             Transmission=0.3, IOR=1.658)
+        mix = n.node('ShaderNodeMixShader', Fac=mask)
         n.link(glass.outputs[0], mix.inputs[1])
-        n.link(frost.outputs[0], mix.inputs[2])
+        n.link(white.outputs[0], mix.inputs[2])
         surface = mix
     lp = n.node('ShaderNodeLightPath')
     sh = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
     n.link(surface.outputs[0], sh.inputs[1])
-    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.9, 0.89, 0.86)).outputs[0],
+    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.8, 0.79, 0.76)).outputs[0],
            sh.inputs[2])
     n.surface(sh)
-    n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.96, 0.9, 0.76), Density=0.08))
+    n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.98, 0.96, 0.9), Density=0.05))
     return n.mat
 
 
-def _crack(name, seed):
-    """A cleavage crack inside the crystal: a thin air gap that mirrors
-    much of the light with a thin film's colours, milky where it has
-    partly healed, torn at its edges."""
-    n = S.Nodes(name)
-    shape = n.noise(0.6, 3, 0.5, vector=n.mapped(offset=(seed, seed * 0.7, 0)))
-    mask = n.maprange(shape.outputs['Fac'], 0.5, 0.51, 0.0, 0.95)
-    film = n.noise(0.9, 1, 0.5, vector=n.mapped(offset=(seed * 1.3, 0, seed)))
-    hue = n.ramp(film.outputs['Fac'], [(0.3, (1.0, 0.85, 0.7)), (0.45, (0.85, 1.0, 0.8)),
-                                       (0.6, (0.75, 0.88, 1.0)), (0.75, (1.0, 0.82, 0.95))])
-    gl = n.node('ShaderNodeBsdfGlossy', Color=hue.outputs[0], Roughness=0.03)
-    milk = n.node('ShaderNodeMixShader', Fac=0.3)
-    n.link(gl.outputs[0], milk.inputs[1])
-    n.link(n.node('ShaderNodeBsdfDiffuse', Color=(0.9, 0.88, 0.84)).outputs[0], milk.inputs[2])
-    mix = n.node('ShaderNodeMixShader', Fac=mask.outputs[0])
-    n.link(n.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[1])
-    n.link(milk.outputs[0], mix.inputs[2])
-    return n.surface(mix)
-
-
 def calcite():
-    """Iceland spar: a water-clear cleavage rhomb, a step broken off one
-    edge, lying on a printed page. Its double refraction shows the print under
-    it twice: the ordinary image where refraction puts it, and the
-    extraordinary one walked off along the optic axis's shadow. Lying on
-    a face, the rhomb leans sideways, along that same shadow, so its
-    outline is a slanted parallelogram."""
+    """Iceland spar: a water-clear cleavage rhomb lying on a printed page.
+    Its double refraction shows the print under it twice: the ordinary
+    image where refraction puts it, and the extraordinary one walked off
+    along the optic axis's shadow. Lying on a face, the rhomb leans
+    sideways, along that same shadow, so its outline is a slanted
+    parallelogram."""
     P = _SPAR
     # A large page of a primer in big print, filling the picture but for
     # its left edge, which lifts a little off the backdrop and casts a
@@ -663,34 +597,30 @@ def calcite():
     def at(a, b, c):
         return origin + e[0] * a + e[1] * b + e[2] * c
 
+    rhomb = S.hull('rhomb', [origin + p for p in corners])
+    # Calcite is soft: handling rounds its edges a little, and the rounded
+    # edges catch the light as thin bright and dark lines that draw the
+    # rhomb's outline.
+    S.bevel(rhomb, P['bevel'], 2).material = 1
+    # The side faces, rubbed, are a shade hazier than the top window, so
+    # the thickness reads as faces of their own.
+    top_n = e[0].cross(e[1]).normalized()
+    if top_n.z < 0:
+        top_n = -top_n
+    for poly in rhomb.data.polygons:
+        if abs(poly.normal.dot(top_n)) < 0.99:
+            poly.material_index = 2
     bruises = [(at(*p), r) for p, r in P['bruises']]
-    rhomb = _lattice_solid('rhomb', e, origin, P['notches'])
-    # Calcite is soft: handling wears its edges round and frosts them
-    # white in patches, which draws the rhomb's outline.
-    S.bevel(rhomb, 0.05, 2).material = 1
-    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.012), bruises))
-    rhomb.data.materials.append(_spar_glass('spar_edge', (0.02, 0.1), bruises, dull=0.9))
-
-    # Cleavage cracks inside, parallel to the faces.
-    for i, (ax, level, lo_, hi_) in enumerate(P['cracks']):
-        u, w = [x for x in range(3) if x != ax]
-        quad = []
-        for du, dw in ((0, 0), (1, 0), (1, 1), (0, 1)):
-            p = [0.0, 0.0, 0.0]
-            p[ax] = level
-            p[u] = lo_[0] + (hi_[0] - lo_[0]) * du
-            p[w] = lo_[1] + (hi_[1] - lo_[1]) * dw
-            quad.append(at(*p))
-        cr = _sheet('crack%d' % i, quad, _crack('crack%d' % i, 3.0 + 5 * i))
-        cr.visible_shadow = False
+    rhomb.data.materials.append(_spar_glass('spar', (0.0, 0.012), bruises=bruises))
+    rhomb.data.materials.append(_spar_glass('spar_edge', (0.02, 0.08), P['frost'],
+                                            bruises=bruises))
+    rhomb.data.materials.append(_spar_glass('spar_side', (0.0, 0.012), haze=P['haze'],
+                                            bruises=bruises))
 
     # The camera's ray through the middle of the top face, refracted on
     # the way in: the two images part by about a ninth of the path it
     # runs inside (6.2 degrees of walk-off).
     cam = bpy.context.scene.camera.matrix_world.translation
-    top_n = e[0].cross(e[1]).normalized()
-    if top_n.z < 0:
-        top_n = -top_n
     eta = 1 / 1.658
     d = (at(0.5, 0.5, 1.0) - cam).normalized()
     cosi = -d.dot(top_n)
@@ -709,11 +639,12 @@ def calcite():
     ink.link(ink.node('ShaderNodeBsdfTransparent').outputs[0], mix.inputs[2])
     ink_mat = ink.surface(mix)
 
-    # Thin, widely spaced capitals, tall so the camera's low view does not
-    # squash them: thin strokes stay two images where heavy ones would
-    # merge into one smudge. The font is the one Debian ships as
-    # fonts-dejavu-core.
-    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf')
+    # Bold capitals, tall so the camera's low view does not squash them:
+    # their strokes are narrower than the walk-off and the gaps between
+    # them wider, so the two images stay apart, and they are heavy enough
+    # to survive the shrink to the small photo. The font is the one
+    # Debian ships as fonts-dejavu-core.
+    font = bpy.data.fonts.load('/usr/share/fonts/truetype/dejavu/' + P['face'])
     first = Vector(P['page_at']) + Matrix.Rotation(page_turn, 3, 'Z') @ Vector(P['first'])
 
     def page_print(tag, offset, z):
@@ -743,19 +674,21 @@ def calcite():
 
 
 # The specimen's layout: the page (size, near left corner, turn, lift of
-# its left edge), edge lengths (cm), the way the optic axis's shadow points
-# (degrees from the picture's x), where the rhomb lies, the step broken off
-# an edge and the bruises (in fractions of the edges; the large one is a
-# worn, frosted patch on the far right face), the cleavage cracks, and the
-# print: where its first line starts on the page, its size and spacing.
+# its left edge), edge lengths (cm; a chunky rhomb, so its thickness and
+# lean show), the way the optic axis's shadow points (degrees from the
+# picture's x; the top then leans towards the camera's right, a slanted
+# window with its front and right faces in view, and the two images split
+# along a diagonal), where the rhomb lies, how far its edges are worn
+# round, how much of them is frosted white, the haze of the rubbed side
+# faces, the knocked corners (in fractions of the edges, radius in cm),
+# and the print: where its first line starts on the page, its face, size
+# and spacing (lines far apart, so each one and its double stand clear).
 _SPAR = dict(
     page=(22.0, 20.0), page_at=(-4.7, -6.0, 0.0), page_turn=4, curl=(1.0, 0.06),
-    edges=(4.3, 4.0, 4.2), walk=128, at=(0.0, 0.3),
-    notches=[((-0.1, 0.86, 0.9), (1.1, 1.1, 1.1))],
-    bruises=[((0.5, 0.86, 0.9), 0.1), ((0.45, 0.0, 0.8), 1.1)],
-    cracks=[(1, 0.22, (0.0, 0.0), (1.0, 0.7)), (0, 0.8, (0.35, 0.3), (1.0, 1.0))],
-    first=(1.2, 18.5, 0.0), font=0.9, stretch=1.6, spacing=1.3, leading=1.25, weight=0.012,
-    column=18.0,
+    edges=(4.6, 4.4, 3.5), walk=130, at=(0.0, 0.3), bevel=0.14, frost=1.0, haze=0.15,
+    bruises=[((1.0, 0.0, 1.0), 0.3), ((0.0, 1.0, 1.0), 0.2), ((1.0, 1.0, 0.0), 0.25)],
+    first=(1.2, 18.5, 0.0), face='DejaVuSans-Bold.ttf', font=1.2, stretch=1.6, spacing=1.2,
+    leading=1.5, weight=0.0, column=18.0,
     text=('НАШИЯТ ДОМ Е СТАРА КЪЩА НА КРАЯ НА СЕЛОТО. ПРЕД НЕЯ ИМА ГРАДИНА С ЯБЪЛКИ, '
           'КРУШИ И ЕДНА ВИСОКА ЛИПА, ПОД КОЯТО ЛЕТЕ ПИЕМ ЧАЙ. БАБА СУШИ БИЛКИ НА ДВОРА, '
           'А ДЯДО ПОПРАВЯ ОГРАДАТА И РАЗКАЗВА ЗА ВРЕМЕТО, КОГАТО Е БИЛ МАЛЪК. ВЕЧЕР '
@@ -1104,7 +1037,8 @@ def lie(obj, location, tilt_deg, turn_deg):
 
 def polished(name, ior, absorb, density):
     """A polished gem: clear, coloured by absorption in its volume, so the
-    long paths through the pavilion glow deeper than the table."""
+    long paths through the pavilion glow deeper than the table. absorb is
+    a colour, or a function making the node that gives it."""
     return clear_crystal(name, ior, rough=(0.0, 0.01), rough_scale=2.0,
                          absorb=(absorb, density), shadow=0.55)
 
@@ -1117,15 +1051,26 @@ def step_ring(hl, hw, corner, inset, z):
 
 
 def topaz():
-    """A golden-sherry topaz, emerald cut: a long octagonal table, three
-    steps on the crown and four on the pavilion down to a keel."""
-    hl, hw, c = 1.85, 1.3, 0.36
+    """An imperial topaz, emerald cut long as the prism it came from: a
+    long octagonal table, three steps on the crown and four on the
+    pavilion down to a keel. It rests on the keel's facet, 42 degrees."""
+    hl, hw = 1.9, 1.1
+    f = hw / 1.3
     pts = [p for inset, z in ((0.0, 0.02), (0.2, 0.22), (0.44, 0.38), (0.65, 0.45),
                               (0.0, -0.02), (0.29, -0.42), (0.62, -0.85), (0.98, -1.25))
-           for p in step_ring(hl, hw, c, inset, z)]
-    t = S.hull('topaz', pts + [Vector((hl - hw, 0.0, -1.55)), Vector((hw - hl, 0.0, -1.55))])
-    S.assign(t, polished('topaz', 1.62, (1.0, 0.55, 0.2), 0.7))
-    lie(t, (0.0, 1.6, 0.0), 42, 14)
+           for p in step_ring(hl, hw, 0.36 * f, inset * f, z * f)]
+    keel = [Vector((hl - hw, 0.0, -1.55 * f)), Vector((hw - hl, 0.0, -1.55 * f))]
+    t = S.hull('topaz', pts + keel)
+
+    def pleochroic(n):
+        # Light running along the long axis (x) comes out pinker than light
+        # across it, so the ends glow salmon-red round a warm peach middle.
+        x = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
+        along = n.math('ABSOLUTE', n.math('DIVIDE', x, hl))
+        return n.ramp(along, ((0.35, (1.0, 0.63, 0.42)), (0.95, (1.0, 0.42, 0.52))))
+
+    S.assign(t, polished('topaz', 1.62, pleochroic, 1.1))
+    lie(t, (0.0, 1.6, 0.0), 42, -14)
 
 
 def corundum():
