@@ -62,13 +62,6 @@ def _add(n, a, b):
     return s
 
 
-def _sheet(name, quad, mat):
-    import bmesh
-    bm = bmesh.new()
-    bm.faces.new([bm.verts.new(v) for v in quad])
-    return S.assign(S.solid(name, bm), mat)
-
-
 def axis_z(n):
     return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
 
