@@ -1056,8 +1056,10 @@ def topaz():
     t = S.hull('topaz', pts + keel)
 
     def pleochroic(n):
-        # Light running along the long axis (x) comes out pinker than light
-        # across it, so the ends glow salmon-red round a warm peach middle.
+        # Topaz is pleochroic: light along the long axis (x) comes out
+        # pinker. Colouring the volume by position along that axis gives
+        # the same look on a stone lying like this one: salmon-red ends
+        # round a warm peach middle.
         x = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
         along = n.math('ABSOLUTE', n.math('DIVIDE', x, hl))
         return n.ramp(along, ((0.35, (1.0, 0.63, 0.42)), (0.95, (1.0, 0.42, 0.52))))
