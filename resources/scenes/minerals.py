@@ -30,14 +30,7 @@ def clear_crystal(name, ior, tint=(1, 1, 1), rough=(0.0, 0.06), rough_scale=3.0,
     if bump is not None:
         kwargs['Normal'] = bump(n)
     p = n.principled(**kwargs)
-    # Light reaching the ground through a clear crystal: shadow rays pass
-    # with the Fresnel loss of two faces (and the volume's absorption), not
-    # as sampled caustics, which would need thousands of samples to settle.
-    lp = n.node('ShaderNodeLightPath')
-    mix = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
-    n.link(p.outputs[0], mix.inputs[1])
-    n.link(n.node('ShaderNodeBsdfTransparent', Color=(shadow,) * 3).outputs[0], mix.inputs[2])
-    n.surface(mix)
+    n.surface(shadow_through(n, p, (shadow,) * 3))
     shaders = []
     if absorb:
         color, density = absorb
@@ -62,8 +55,21 @@ def _add(n, a, b):
     return s
 
 
-def axis_z(n):
-    return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['Z']
+def axis(n, which):
+    """The object-space coordinate 'X', 'Y' or 'Z' of the shaded point."""
+    return n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs[which]
+
+
+def shadow_through(n, shader, color):
+    """shader for camera and bounce rays; for shadow rays a plain filter
+    of color. Light reaching the ground through a clear crystal then has
+    the Fresnel loss of two faces (and the volume's absorption), instead
+    of sampled caustics, which would need thousands of samples to settle."""
+    lp = n.node('ShaderNodeLightPath')
+    mix = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
+    n.link(shader.outputs[0], mix.inputs[1])
+    n.link(n.node('ShaderNodeBsdfTransparent', Color=color).outputs[0], mix.inputs[2])
+    return mix
 
 
 def striations(scale, strength, distance=0.02):
@@ -215,7 +221,7 @@ def _talc_material():
     color = n.node('ShaderNodeMixRGB', Fac=n.math('MULTIPLY', edge, lines),
                    Color1=color.outputs[0], Color2=(0.82, 0.85, 0.78))
     # Iron stain seeping in from one corner.
-    xs = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
+    xs = axis(n, 'X')
     rn = n.noise(2.0, 4, 0.6)
     rust = n.maprange(n.math('SUBTRACT', xs, n.math('MULTIPLY', rn.outputs['Fac'], 1.6)),
                       1.0, 1.9, 0.0, 0.5)
@@ -514,12 +520,7 @@ def _spar_glass(name, rough, frost=0.0, haze=0.0, bruises=()):
         n.link(glass.outputs[0], mix.inputs[1])
         n.link(white.outputs[0], mix.inputs[2])
         surface = mix
-    lp = n.node('ShaderNodeLightPath')
-    sh = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
-    n.link(surface.outputs[0], sh.inputs[1])
-    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.8, 0.79, 0.76)).outputs[0],
-           sh.inputs[2])
-    n.surface(sh)
+    n.surface(shadow_through(n, surface, (0.8, 0.79, 0.76)))
     n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.98, 0.96, 0.9), Density=0.05))
     return n.mat
 
@@ -983,10 +984,10 @@ def quartz():
             ((1.9, 0.3), (10, 55, 0), 0.3, 1.5)]
     for i, (loc, rot, r, length) in enumerate(crystals):
         def milky(n, length=length):
-            return n.maprange(axis_z(n), -0.4, 0.6 * length, 2.0, 0.0)
+            return n.maprange(axis(n, 'Z'), -0.4, 0.6 * length, 2.0, 0.0)
 
         def lines(n, length=length):
-            z = axis_z(n)
+            z = axis(n, 'Z')
             wave = n.node('ShaderNodeTexWave', Vector=n.obj(), Scale=2.2, Distortion=3.0,
                           Detail=3.0)
             wave.wave_type = 'BANDS'
@@ -1060,7 +1061,7 @@ def topaz():
         # pinker. Colouring the volume by position along that axis gives
         # the same look on a stone lying like this one: salmon-red ends
         # round a warm peach middle.
-        x = n.node('ShaderNodeSeparateXYZ', Vector=n.obj()).outputs['X']
+        x = axis(n, 'X')
         along = n.math('ABSOLUTE', n.math('DIVIDE', x, hl))
         return n.ramp(along, ((0.35, (1.0, 0.63, 0.42)), (0.95, (1.0, 0.42, 0.52))))
 
@@ -1180,12 +1181,7 @@ def diamond():
     p = n.principled(Base_Color=(1, 1, 1), Roughness=r, IOR=2.417, Transmission=1.0,
                      Specular=0.5, Clearcoat=0.7, Clearcoat_Roughness=0.02, Normal=b,
                      Clearcoat_Normal=b)
-    # Shadow rays pass, dimmed, instead of sampled caustics (as clear_crystal).
-    lp = n.node('ShaderNodeLightPath')
-    mix = n.node('ShaderNodeMixShader', Fac=lp.outputs['Is Shadow Ray'])
-    n.link(p.outputs[0], mix.inputs[1])
-    n.link(n.node('ShaderNodeBsdfTransparent', Color=(0.7,) * 3).outputs[0], mix.inputs[2])
-    n.surface(mix)
+    n.surface(shadow_through(n, p, (0.7,) * 3))
     # Absorption only, no scattering: the studio's single volume bounce
     # turns a milky body dark. The long paths inside give a pale yellow.
     n.volume(n.node('ShaderNodeVolumeAbsorption', Color=(0.95, 0.87, 0.65), Density=0.35))
